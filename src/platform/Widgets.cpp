@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: MIT
+#include "platform/Widgets.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+TImage::TImage(QWidget *parent)
+    : QWidget(parent)
+{
+}
+
+void TImage::setPicture(const QImage &picture)
+{
+    m_picture = picture;
+    update();
+}
+
+void TImage::paintEvent(QPaintEvent *)
+{
+    if (m_picture.isNull())
+        return;
+    QPainter painter(this);
+    painter.drawImage(0, 0, m_picture);
+}
+
+void TImage::mousePressEvent(QMouseEvent *event)
+{
+    emit mousePressed(this, event);
+}
+
+void TImage::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    emit mousePressed(this, event);
+}
+
+void TImage::mouseReleaseEvent(QMouseEvent *event)
+{
+    emit mouseReleased(this, event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked(this);
+}
+
+TShape::TShape(QWidget *parent)
+    : QWidget(parent)
+{
+}
+
+void TShape::setPen(const QColor &colour, int width)
+{
+    m_pen = colour;
+    m_penWidth = width;
+    update();
+}
+
+void TShape::setBrush(const QColor &colour)
+{
+    m_brush = colour;
+    update();
+}
+
+void TShape::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    if (m_brush.isValid())
+        painter.fillRect(rect(), m_brush);
+    // The pen lies inside the rectangle, as a framed shape draws it.
+    QPen pen(m_pen, m_penWidth);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+    const qreal inset = m_penWidth / 2.0;
+    painter.drawRect(QRectF(inset, inset, width() - m_penWidth, height() - m_penWidth));
+}
+
+void TShape::mousePressEvent(QMouseEvent *event)
+{
+    emit mousePressed(this, event);
+}
+
+void TShape::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    emit mousePressed(this, event);
+}
+
+void TShape::mouseReleaseEvent(QMouseEvent *event)
+{
+    emit mouseReleased(this, event);
+}

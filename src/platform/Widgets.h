@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// The few plain controls the layouts are made of: a picture and a framed
+// rectangle, each with a Tag and press and release signals.
+
+#include <QImage>
+#include <QMouseEvent>
+#include <QWidget>
+
+class TImage : public QWidget {
+    Q_OBJECT
+public:
+    explicit TImage(QWidget *parent = nullptr);
+    const QImage &picture() const { return m_picture; }
+    void setPicture(const QImage &picture);
+    int Tag = 0;
+
+signals:
+    void mousePressed(QWidget *sender, QMouseEvent *event);
+    void mouseReleased(QWidget *sender, QMouseEvent *event);
+    void clicked(QWidget *sender);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    QImage m_picture;
+};
+
+class TShape : public QWidget {
+    Q_OBJECT
+public:
+    explicit TShape(QWidget *parent = nullptr);
+    void setPen(const QColor &colour, int width);
+    void setBrush(const QColor &colour); // an invalid colour leaves it hollow
+    int Tag = 0;
+
+signals:
+    void mousePressed(QWidget *sender, QMouseEvent *event);
+    void mouseReleased(QWidget *sender, QMouseEvent *event);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    QColor m_pen = Qt::black;
+    int m_penWidth = 1;
+    QColor m_brush;
+};

@@ -1,0 +1,314 @@
+// SPDX-License-Identifier: MIT
+#include "scoring/card.h"
+#include "game/main.h"
+#include "platform/Cursors.h"
+#include "platform/Errors.h"
+#include "platform/Platform.h"
+#include "platform/Resources.h"
+#include "platform/Widgets.h"
+#include "scoring/CardLine.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMenu>
+
+namespace {
+constexpr int RowLeft = 171;
+
+int cellValue(const TCardLine *row, int column)
+{
+    const QString text = row->col(column);
+    return text.isEmpty() ? 0 : strToInt(text);
+}
+} // namespace
+
+Tw_Card::Tw_Card(Tw_Quindle_Main *main, QWidget *parent)
+    : QMdiSubWindow(parent), m_main(main), m_client(new QWidget)
+{
+    setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint);
+    setWindowTitle(QStringLiteral("Score Card"));
+    m_client->setObjectName(QStringLiteral("CardClient"));
+    m_client->setFixedSize(ClientWidth, ClientHeight);
+    m_client->setAutoFillBackground(true);
+    QPalette palette = m_client->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    m_client->setPalette(palette);
+    m_client->setFont(res::uiFont());
+
+    createArtwork();
+    u_1 = addRow("u_1", 1, 54, 16, 0);
+    u_2 = addRow("u_2", 2, 70, 17, 1);
+    u_3 = addRow("u_3", 3, 87, 17, 1);
+    u_4 = addRow("u_4", 4, 104, 17, 1);
+    u_5 = addRow("u_5", 5, 121, 17, 1);
+    u_6 = addRow("u_6", 6, 138, 17, 1);
+    u_total = addRow("u_total", 0, 155, 17, 3);
+    u_bonus = addRow("u_bonus", 0, 172, 16, 3);
+    l_3_kind = addRow("l_3_kind", 1, 196, 16, 0);
+    l_4_kind = addRow("l_4_kind", 2, 212, 17, 1);
+    l_full = addRow("l_full", 3, 229, 17, 1);
+    l_small = addRow("l_small", 4, 246, 17, 1);
+    l_large = addRow("l_large", 5, 263, 17, 1);
+    l_quindle = addRow("l_quindle", 6, 280, 17, 1);
+    l_chance = addRow("l_chance", 7, 297, 17, 1);
+    l_bonus = new TCardCheckLine(m_client);
+    l_bonus->setObjectName(QStringLiteral("l_bonus"));
+    l_bonus->setGeometry(RowLeft, 314, 92, 17);
+    l_bonus->setTopLine(1);
+    l_u_total = addRow("l_u_total", 0, 331, 17, 3);
+    l_l_total = addRow("l_l_total", 0, 348, 17, 3);
+    l_grand = addRow("l_grand", 0, 365, 16, 3);
+    ScoreLines = {u_1, u_2, u_3, u_4, u_5, u_6, l_3_kind, l_4_kind,
+                  l_full, l_small, l_large, l_quindle, l_chance, l_bonus};
+
+    const QCursor pencil = platform::screenCursor(platform::PencilCursor);
+    for (TCardLine *row : ScoreLines)
+        row->setCursor(pencil);
+    Shape1->setCursor(pencil);
+    Shape2->setCursor(pencil);
+    for (TCardLine *row : upperRows())
+        connect(row, &TCardLine::clicked, this, &Tw_Card::u_1Click);
+    for (TCardLine *row : {l_3_kind, l_4_kind, l_full, l_small, l_large, l_chance})
+        connect(row, &TCardLine::clicked, this, &Tw_Card::l_3_kindClick);
+    connect(l_quindle, &TCardLine::clicked, this, &Tw_Card::l_quindleClick);
+    connect(l_bonus, &TCardLine::clicked, this, &Tw_Card::l_quindleClick);
+    for (TCardLine *row : {u_total, u_bonus, l_u_total, l_l_total, l_grand})
+        row->MaxLength = 4;
+
+    setWidget(m_client);
+    trimSystemMenu();
+    setEnabled(false);
+}
+
+Tw_Card::~Tw_Card()
+{
+    if (m_main)
+        m_main->SaveCardPosition(PlayerNo);
+}
+
+TCardLine *Tw_Card::addRow(const char *name, int tag, int top, int height, int topLine)
+{
+    auto *row = new TCardLine(m_client);
+    row->setObjectName(QLatin1String(name));
+    row->Tag = tag;
+    row->setGeometry(RowLeft, top, TCardLine::DefaultWidth, height);
+    row->setTopLine(topLine);
+    return row;
+}
+
+void Tw_Card::createArtwork()
+{
+    auto picture = [this](const char *name, const QString &resource, int left, int top) {
+        auto *image = new TImage(m_client);
+        image->setObjectName(QLatin1String(name));
+        const QImage art(res::bitmap(resource));
+        image->setPicture(art);
+        image->setGeometry(left, top, art.width(), art.height());
+        return image;
+    };
+    Image4 = picture("Image4", res::CardTitle, 4, 4);
+    Image2 = picture("Image2", res::CardHeading, 4, 34);
+    Image1 = picture("Image1", res::CardUpper, 4, 52);
+    Image3 = picture("Image3", res::CardLower, 4, 194);
+    auto frame = [this](const char *name, int top, int height) {
+        auto *shape = new TShape(m_client);
+        shape->setObjectName(QLatin1String(name));
+        shape->setGeometry(164, top, 101, height);
+        shape->setPen(Qt::black, 2);
+        return shape;
+    };
+    Shape1 = frame("Shape1", 52, 139);
+    Shape2 = frame("Shape2", 194, 190);
+}
+
+void Tw_Card::trimSystemMenu()
+{
+    // The player may move a card, nothing else.
+    QMenu *menu = systemMenu();
+    if (!menu)
+        return;
+    const QList<QAction *> actions = menu->actions();
+    for (QAction *action : actions) {
+        if (!action->text().remove(QLatin1Char('&')).startsWith(QLatin1String("Move")))
+            menu->removeAction(action);
+    }
+}
+
+void Tw_Card::closeEvent(QCloseEvent *event)
+{
+    // A card lives until the next game is set up.
+    event->ignore();
+}
+
+void Tw_Card::showCard()
+{
+    show();
+    raise();
+    if (mdiArea())
+        mdiArea()->setActiveSubWindow(this);
+}
+
+std::array<TCardLine *, 6> Tw_Card::upperRows() const
+{
+    return {u_1, u_2, u_3, u_4, u_5, u_6};
+}
+
+std::array<TCardLine *, 7> Tw_Card::lowerRows() const
+{
+    return {l_3_kind, l_4_kind, l_full, l_small, l_large, l_quindle, l_chance};
+}
+
+int Tw_Card::ColumnFor(const TCardLine *row) const
+{
+    if (!TripleMode)
+        return 1;
+    if (!HardMode)
+        return qMax(1, row->ClickColumn());
+    if (row->Col1().isEmpty())
+        return 1;
+    return row->Col2().isEmpty() ? 2 : 3;
+}
+
+void Tw_Card::u_1Click(TCardLine *row)
+{
+    const int c = ColumnFor(row);
+    if (!m_main->CanScore || !row->col(c).isEmpty())
+        return;
+    const int s = m_main->ScoreFace(row->Tag);
+    if (s == -1)
+        return;
+    row->setCol(c, QString::number(s));
+    UpdateUpperTotals(c);
+    EndTurn(c, row->Tag, true);
+}
+
+void Tw_Card::l_3_kindClick(TCardLine *row)
+{
+    const int c = ColumnFor(row);
+    if (!m_main->CanScore || !row->col(c).isEmpty())
+        return;
+    int s = -1;
+    switch (row->Tag) {
+    case 1: s = m_main->ScoreOfAKind(3); break;
+    case 2: s = m_main->ScoreOfAKind(4); break;
+    case 3: s = m_main->ScoreFullHouse(); break;
+    case 4: s = m_main->ScoreStraight(true); break;
+    case 5: s = m_main->ScoreStraight(false); break;
+    case 7: s = m_main->SumOfDice(); break;
+    default: return;
+    }
+    if (s == -1)
+        return;
+    row->setCol(c, QString::number(s));
+    UpdateLowerTotals(c);
+    EndTurn(c, row->Tag, false);
+}
+
+void Tw_Card::l_quindleClick(TCardLine *row)
+{
+    const int c = ColumnFor(row);
+    if (!m_main->CanScore)
+        return;
+    if (l_quindle->col(c).isEmpty()) {
+        const int s = m_main->ScoreQuindle();
+        if (s == -1)
+            return;
+        l_quindle->setCol(c, QString::number(s));
+        UpdateLowerTotals(c);
+        EndTurn(c, l_quindle->Tag, false);
+        return;
+    }
+    // A further five of a kind: a bonus, in a Regular game only, after a
+    // scored Quindle, at most three times.
+    if (TripleMode || l_quindle->col(c) != QLatin1String("50")
+        || l_bonus->Col1() == QLatin1String("3"))
+        return;
+    if (m_main->ScoreQuindle() != 50)
+        return;
+    const QString count = l_bonus->Col1();
+    l_bonus->setCol1(count.isEmpty() ? QStringLiteral("1") : QString::number(strToInt(count) + 1));
+    UpdateLowerTotals(c);
+    EndTurn(c, l_bonus->Tag, false);
+}
+
+void Tw_Card::UpdateUpperTotals(int column)
+{
+    int sum = 0;
+    for (const TCardLine *row : upperRows())
+        sum += cellValue(row, column);
+    if (!UpperBonusGiven[column] && sum >= 63) {
+        UpperBonusGiven[column] = true;
+        u_bonus->setCol(column, QStringLiteral("35"));
+        if (m_main->SoundOn())
+            m_main->PlaySound(6, false);
+    }
+    const int bonus = UpperBonusGiven[column] ? 35 : 0;
+    u_total->setCol(column, QString::number(sum));
+    l_u_total->setCol(column, QString::number((sum + bonus) * column));
+    UpdateGrandTotal(column);
+}
+
+void Tw_Card::UpdateLowerTotals(int column)
+{
+    int sum = columnSum(lowerRows(), column);
+    if (!l_bonus->col(column).isEmpty())
+        sum += 100 * cellValue(l_bonus, column);
+    l_l_total->setCol(column, QString::number(sum));
+    UpdateGrandTotal(column);
+}
+
+int Tw_Card::columnSum(const std::array<TCardLine *, 7> &rows, int column) const
+{
+    int sum = 0;
+    for (const TCardLine *row : rows)
+        sum += cellValue(row, column);
+    return sum;
+}
+
+void Tw_Card::UpdateGrandTotal(int column)
+{
+    if (!l_u_total->col(column).isEmpty() && !l_l_total->col(column).isEmpty()) {
+        const int grand = cellValue(l_u_total, column) + cellValue(l_l_total, column) * column;
+        l_grand->setCol(column, QString::number(grand));
+    }
+    CheckGameOver();
+    m_main->NextPlayer(PlayerNo);
+}
+
+bool Tw_Card::columnComplete(int column) const
+{
+    for (const TCardLine *row : upperRows()) {
+        if (row->col(column).isEmpty())
+            return false;
+    }
+    for (const TCardLine *row : lowerRows()) {
+        if (row->col(column).isEmpty())
+            return false;
+    }
+    return true;
+}
+
+bool Tw_Card::hasEmptyCell() const
+{
+    const int columns = TripleMode ? 3 : 1;
+    for (int column = 1; column <= columns; ++column) {
+        if (!columnComplete(column))
+            return true;
+    }
+    return false;
+}
+
+void Tw_Card::CheckGameOver()
+{
+    if (!hasEmptyCell())
+        GameOver = true;
+    if (GameOver && !m_quiet)
+        platform::announce(this, QStringLiteral("Player %1, your game is over.").arg(PlayerNo));
+}
+
+void Tw_Card::EndTurn(int column, int tag, bool upper)
+{
+    m_main->EndTurn(PlayerNo, tag, upper, column);
+}
