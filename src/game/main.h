@@ -4,6 +4,7 @@
 // scorecards and the menus, and passes the turn from player to player.
 
 #include "game/rules.h"
+#include "scoring/card.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -18,7 +19,6 @@ class TAnimated;
 class TImage;
 class TQuindleDice;
 class TShape;
-class Tw_Card;
 
 class Tw_Quindle_Main : public QMainWindow {
     Q_OBJECT
@@ -122,6 +122,11 @@ private:
     void createTray();
     void createStatusBar();
     int scoreOrZero(bool qualifies, int score);
+
+    // Set while an opened game's cards are recounted: each recount calls
+    // NextPlayer, which must neither pass the turn nor end the game before
+    // every card has been read (issue #5).
+    bool m_restoring = false;
 };
 
 // The program's one main window.
