@@ -73,13 +73,15 @@ void arrow(QPainter &p, qreal x0, qreal x1, qreal y)
     p.fillPath(head, Navy);
 }
 
-// At 13 pixels a die reads best drawn on the pixel grid: a crisp rim and
-// pips centred on whole pixels.
+// This small a die reads best drawn on the pixel grid: a crisp rim and
+// two-pixel pips centred on pixel corners.
+constexpr int Mini = 14;
+
 void miniDie(QPainter &p, int x, int y, int face)
 {
     QPainterPath body;
-    body.addRoundedRect(QRectF(x + 0.5, y + 0.5, 12, 12), 2.6, 2.6);
-    QLinearGradient g(x, y, x + 13, y + 13);
+    body.addRoundedRect(QRectF(x + 0.5, y + 0.5, Mini - 1, Mini - 1), 2.8, 2.8);
+    QLinearGradient g(x, y, x + Mini, y + Mini);
     g.setColorAt(0, Qt::white);
     g.setColorAt(0.6, QColor(246, 245, 242));
     g.setColorAt(1, QColor(206, 204, 198));
@@ -87,10 +89,9 @@ void miniDie(QPainter &p, int x, int y, int face)
     p.strokePath(body, QPen(QColor(60, 60, 60), 1));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(10, 10, 10));
-    const qreal r = face == 1 ? 1.75 : 1.3;
+    const qreal r = face == 1 ? 1.9 : 1.25;
     for (const QPointF &u : pipLayout(face)) {
-        // Map 0.27 / 0.5 / 0.73 onto pixel centres 3.5 / 6.5 / 9.5.
-        const auto grid = [](qreal v) { return v < 0.4 ? 3.5 : v > 0.6 ? 9.5 : 6.5; };
+        const auto grid = [](qreal v) { return v < 0.4 ? 4.0 : v > 0.6 ? 10.0 : 7.0; };
         p.drawEllipse(QPointF(x + grid(u.x()), y + grid(u.y())), r, r);
     }
     p.setBrush(Qt::NoBrush);
@@ -153,7 +154,7 @@ void heading()
     const QFont head = sans(12, true);
     text(p, 3, baselineIn(band, head), head, Label, QStringLiteral("Upper Section"));
     const QFont caption = sans(9, false);
-    rightText(p, 163, baselineIn(band, caption), caption, Hint, QStringLiteral("Scoring"));
+    rightText(p, 163, baselineIn(band, head), caption, Hint, QStringLiteral("Scoring"));
 
     const struct {
         QString text;
@@ -168,7 +169,7 @@ void heading()
     for (int i = 0; i < 3; ++i) {
         const qreal centre = 182 + 30 * i;
         const qreal w = QFontMetricsF(font).horizontalAdvance(columns[i].text);
-        text(p, std::round(centre - w / 2), baselineIn(band, font), font, columns[i].colour,
+        text(p, std::round(centre - w / 2), baselineIn(band, head), font, columns[i].colour,
              columns[i].text);
     }
     p.end();
@@ -193,14 +194,16 @@ void upper()
     for (const QString &n : names)
         if (n.size() > longest.size())
             longest = n;
-    const qreal hintLeft = 20 + QFontMetricsF(name).horizontalAdvance(longest) + 6;
+    const qreal hintLeft = 21 + QFontMetricsF(name).horizontalAdvance(longest) + 6;
     const QFont hint = fitted(QStringLiteral("Add only Threes"), 165 - hintLeft, 10, 8, false);
     for (int i = 0; i < 6; ++i) {
         const Band &b = bands[i];
         const qreal free = b.top + b.rule, rows = b.bottom + 1 - free;
-        miniDie(p, 3, int(free + (rows - 13) / 2), i + 1);
-        text(p, 20, baselineIn(b, name), name, Label, names[i]);
-        text(p, hintLeft, baselineIn(b, hint), hint, Hint,
+        miniDie(p, 3, int(free + (rows - Mini) / 2), i + 1);
+        // One baseline across the row: it is read from left to right.
+        const qreal baseline = baselineIn(b, name);
+        text(p, 21, baseline, name, Label, names[i]);
+        text(p, hintLeft, baseline, hint, Hint,
              QStringLiteral("Add only %1").arg(names[i]));
     }
 
@@ -214,11 +217,11 @@ void upper()
     const QFont score = sans(9, true);
     const QString scoreText = QStringLiteral("SCORE 35");
     const qreal scoreLeft = 164 - QFontMetricsF(score).horizontalAdvance(scoreText);
-    rightText(p, 164, baselineIn(bonus, score), score, Label, scoreText);
+    rightText(p, 164, baselineIn(bonus, name), score, Label, scoreText);
     const qreal bonusHint = 4 + QFontMetricsF(name).horizontalAdvance(QStringLiteral("BONUS")) + 5;
     const QString ifText = QStringLiteral("If score 63 or over");
     const QFont small = fitted(ifText, scoreLeft - bonusHint - 4, 10, 7, false);
-    text(p, bonusHint, baselineIn(bonus, small), small, Hint, ifText);
+    text(p, bonusHint, baselineIn(bonus, name), small, Hint, ifText);
     p.end();
     savePng(img.convertToFormat(QImage::Format_RGB32), QStringLiteral("bitmaps/CARDUPPER.png"),
             {167, 139});
@@ -255,7 +258,7 @@ void lower()
         const Band &b = bands[i];
         text(p, 4, baselineIn(b, name), name, i == 5 ? QColor(170, 0, 0) : Label, rows[i].label);
         const QFont &f = rows[i].fixed ? score : hint;
-        rightText(p, 164, baselineIn(b, f), f, rows[i].fixed ? Label : Hint, rows[i].hint);
+        rightText(p, 164, baselineIn(b, name), f, rows[i].fixed ? Label : Hint, rows[i].hint);
     }
     // The five-of-a-kind row gets a little star of its own.
     {

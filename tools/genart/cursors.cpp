@@ -82,8 +82,8 @@ void hand()
     QPainter p(&img);
     prepare(p);
 
-    // Seen from the back: four curled fingers over the knuckles, the thumb
-    // tucked across the front on the left, the wrist below.
+    // Seen from the palm side: four curled fingers on top, the thumb folded
+    // across them, the wrist below.
     QPainterPath fingers;
     const qreal tops[] = {8.5, 6.5, 6.5, 8};
     for (int i = 0; i < 4; ++i)
@@ -92,10 +92,7 @@ void hand()
     palm.addRoundedRect(QRectF(7, 11.5, 18.5, 11.5), 4, 4);
     QPainterPath wrist;
     wrist.addRect(QRectF(10.5, 20, 12, 5.5));
-    QPainterPath thumb;
-    thumb.addRoundedRect(QRectF(3.5, 11.5, 10.5, 5.5), 2.7, 2.7);
-
-    QPainterPath whole = fingers.united(palm).united(wrist).united(thumb);
+    QPainterPath whole = fingers.united(palm).united(wrist);
     dropShadow(p, whole, {1.2, 1.2}, QColor(0, 0, 0, 90), 1);
 
     QLinearGradient light(7, 6, 24, 25);
@@ -104,12 +101,19 @@ void hand()
     p.fillPath(whole, light);
     const QPen line(Outline, 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     p.strokePath(whole.simplified(), line);
-    // Creases between the fingers and around the tucked thumb.
+    // Creases between the curled fingers.
     p.setPen(line);
     for (int i = 1; i < 4; ++i)
-        p.drawLine(QPointF(7 + 4.5 * i + 0.25, tops[i] + 2.5), QPointF(7 + 4.5 * i + 0.25, 13));
-    p.drawArc(QRectF(3.5, 11.5, 10.5, 5.5), 270 * 16, 90 * 16);
-    p.drawLine(QPointF(9, 17), QPointF(14, 17));
+        p.drawLine(QPointF(7 + 4.5 * i + 0.25, tops[i] + 2.5), QPointF(7 + 4.5 * i + 0.25, 12.5));
+    // The thumb lies across the front of the fist, over the knuckles.
+    p.save();
+    p.translate(10.5, 16.5);
+    p.rotate(-18);
+    QPainterPath thumb;
+    thumb.addRoundedRect(QRectF(-7, -2.8, 12.5, 5.6), 2.8, 2.8);
+    p.fillPath(thumb, light);
+    p.strokePath(thumb, line);
+    p.restore();
     // The cuff edge at the wrist.
     p.setPen(QPen(Outline, 1.0));
     p.drawLine(QPointF(10.5, 25.5), QPointF(22.5, 25.5));

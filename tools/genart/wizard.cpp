@@ -173,9 +173,9 @@ void cable()
 
     // The cable curls in from the lower left to the back of the plug.
     QPainterPath wire;
-    wire.moveTo(1, 30);
-    wire.cubicTo(6, 30, 5, 20, 11, 20);
-    wire.cubicTo(14, 20, 14, 21, 16, 19);
+    wire.moveTo(0.5, 28);
+    wire.cubicTo(6, 31.5, 8.5, 27, 9.5, 24);
+    wire.cubicTo(10.5, 21, 12, 20.5, 15.5, 17.5);
     QPainterPathStroker stroker;
     stroker.setWidth(4.2);
     stroker.setCapStyle(Qt::FlatCap);
@@ -187,8 +187,8 @@ void cable()
     p.drawPath(wire.translated(-0.6, -0.8));
 
     p.save();
-    p.translate(21, 12);
-    p.rotate(-45);
+    p.translate(21.5, 11.5);
+    p.rotate(45);
     // Strain relief boot, then the clear plug body with its contacts.
     const QRectF boot(-3.5, 4, 7, 6);
     const QRectF body(-5.5, -8, 11, 12.5);
@@ -269,10 +269,10 @@ void monitor()
     // A tiny die on the screen says what it is for.
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::white);
-    p.drawRoundedRect(QRectF(17.5, 11, 7, 7), 1.5, 1.5);
+    p.drawRoundedRect(QRectF(15.5, 9, 9, 9), 2, 2);
     p.setBrush(QColor(20, 20, 20));
-    for (const QPointF &u : pipLayout(3))
-        p.drawEllipse(QPointF(17.5, 11) + u * 7, 0.8, 0.8);
+    for (const QPointF &u : pipLayout(2))
+        p.drawEllipse(QPointF(15.5, 9) + u * 9, 1.1, 1.1);
     // Power lamp.
     p.setBrush(QColor(60, 230, 80));
     p.drawEllipse(QPointF(26.5, 21.8), 0.8, 0.8);
