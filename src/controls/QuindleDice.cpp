@@ -14,9 +14,12 @@ constexpr QRgb Green = 0xff00ff00;
 // Value 0 has no resource: a face of the right colour without pips.
 QImage blankFace(bool held)
 {
-    QImage face = QImage(res::bitmap(held ? 1007 : 1001));
-    if (face.isNull())
+    // The faces are palette images, which a painter cannot draw on.
+    QImage face = QImage(res::bitmap(held ? 1007 : 1001)).convertToFormat(QImage::Format_RGB32);
+    if (face.isNull()) {
         face = QImage(TQuindleDice::Size, TQuindleDice::Size, QImage::Format_RGB32);
+        face.fill(Qt::white);
+    }
     const QRgb colour = face.pixel(TQuindleDice::Size / 2, 6);
     QPainter p(&face);
     p.fillRect(QRect(4, 4, TQuindleDice::Size - 8, TQuindleDice::Size - 8), QColor(colour));
