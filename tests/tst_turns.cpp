@@ -99,7 +99,7 @@ void TestTurns::turnPassesInOrderAndWrapsToPlayerOne()
         turns << main.statusText(2);
         QCOMPARE(enabledCards(main).count(true), 1);
         QVERIFY(main.Cards[main.CurrentPlayer]->isEnabled());
-        QCOMPARE(main.ClientArea->activeSubWindow(), main.Cards[main.CurrentPlayer].data());
+        QCOMPARE(main.ClientArea->currentSubWindow(), main.Cards[main.CurrentPlayer].data());
     }
     QCOMPARE(turns, QStringList({"Player 2's Turn", "Player 3's Turn", "Player 1's Turn",
                                  "Player 2's Turn"}));

@@ -74,6 +74,7 @@ Tw_Quindle_Main::Tw_Quindle_Main(QWidget *parent)
 Tw_Quindle_Main::~Tw_Quindle_Main()
 {
     StopSound();
+    delete m_wizard;
     // The cards go first, while the window they report to still exists.
     for (int i = 1; i <= 4; ++i)
         delete Cards[i];

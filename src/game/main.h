@@ -127,6 +127,10 @@ private:
     // NextPlayer, which must neither pass the turn nor end the game before
     // every card has been read (issue #5).
     bool m_restoring = false;
+
+    // The New Game dialog while it is open; it has no parent, so that
+    // disabling this window leaves it usable, and goes with this window.
+    QPointer<QWidget> m_wizard;
 };
 
 // The program's one main window.

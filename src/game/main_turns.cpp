@@ -21,6 +21,8 @@ QString turnText(int player)
 
 void Tw_Quindle_Main::NextPlayer(int player)
 {
+    if (m_restoring)
+        return;
     if (player != Players) {
         CurrentPlayer = player + 1;
     } else if (Cards[player] && !Cards[player]->GameOver) {
@@ -109,13 +111,16 @@ void Tw_Quindle_Main::N3Click()
 
 void Tw_Quindle_Main::QuickStart(int players, bool hard, bool triple)
 {
-    auto *wizard = new Tw_New_Wizard(this);
-    wizard->quickStart(players, hard, triple);
+    // Never shown, so it need not outlive the call.
+    Tw_New_Wizard wizard(this);
+    wizard.setAttribute(Qt::WA_DeleteOnClose, false);
+    wizard.quickStart(players, hard, triple);
 }
 
 void Tw_Quindle_Main::New1Click()
 {
     auto *wizard = new Tw_New_Wizard(this);
+    m_wizard = wizard;
     setEnabled(false);
     wizard->show();
 }

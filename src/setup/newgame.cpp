@@ -276,6 +276,9 @@ void Tw_New_Wizard::NewCard(int player)
 void Tw_New_Wizard::Finish()
 {
     Tw_Quindle_Main *main = m_main;
+    // The new cards must be able to take the focus as they are shown, which
+    // a disabled main window would refuse them.
+    main->setEnabled(true);
     ClearCards();
     NewCard(1);
     main->SetDiceEnabled(false);
