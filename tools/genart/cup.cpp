@@ -209,8 +209,6 @@ void makeCup()
 
         // Dice tumbling out once the mouth points down.
         const QPointF mouth = poseTransform(pose, f).map(QPointF(0, -Height));
-        if (qEnvironmentVariableIsSet("GENART_DEBUG"))
-            qDebug("frame %d mouth %.1f %.1f", f, mouth.x() - f * FrameW, mouth.y());
         if (f == 7) {
             drawSmallDie(p, mouth + QPointF(1.5, 15), 25, 3);
         } else if (f == 8) {

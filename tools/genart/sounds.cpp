@@ -154,17 +154,17 @@ void rattle()
     const int strokes = 8;
     for (int s = 0; s < strokes; ++s) {
         // A hand is never a metronome: each turn comes a little early or late.
-        const double turn = (s + 0.4 + rng.range(-0.05, 0.05)) * loop / strokes;
+        const double turn = (s + 0.35 + rng.range(-0.04, 0.04)) * loop / strokes;
         const double force = s % 2 ? 0.75 : 1.0;
         // The cup's own thud, muffled leather.
         addMode(b, turn, 190 + 20 * (s % 2), 0.35 * force, 0.018, 0, true);
         addMode(b, turn + 0.002, 95, 0.25 * force, 0.025, 0, true);
         for (int die = 0; die < 5; ++die)
-            clack(b, rng, turn + rng.range(0.0, 0.045), force * rng.range(0.4, 1.0), 1700, 4300,
+            clack(b, rng, turn + rng.range(0.0, 0.055), force * rng.range(0.4, 1.0), 1700, 4300,
                   0.004, true);
         // Dice knocking into each other on the way across.
         for (int k = 0; k < 3; ++k)
-            clack(b, rng, turn + rng.range(0.03, 0.07), rng.range(0.12, 0.35), 2200, 4600, 0.003,
+            clack(b, rng, turn + rng.range(0.03, 0.08), rng.range(0.12, 0.35), 2200, 4600, 0.003,
                   true);
     }
     // A low hiss of dice scraping the leather, swelling around each turn
@@ -177,7 +177,7 @@ void rattle()
     highpass(slide, 1500, true);
     lowpass(slide, 3500, true);
     for (int i = 0; i < n; ++i)
-        b[i] += 0.25 * slide[i];
+        b[i] += 0.35 * slide[i];
     lowpass(b, 4200, true);
     highpass(b, 60, true);
     // Gentle saturation brings the softer knocks forward, as a cup does.
