@@ -216,10 +216,10 @@ void upper()
     text(p, 4, baselineIn(bonus, name), name, Label, QStringLiteral("BONUS"));
     const QFont score = sans(9, true);
     const QString scoreText = QStringLiteral("SCORE 35");
-    const qreal scoreLeft = 164 - QFontMetricsF(score).horizontalAdvance(scoreText);
-    rightText(p, 164, baselineIn(bonus, name), score, Label, scoreText);
+    const qreal scoreLeft = 156 - QFontMetricsF(score).horizontalAdvance(scoreText);
+    rightText(p, 156, baselineIn(bonus, name), score, Label, scoreText);
     const qreal bonusHint = 4 + QFontMetricsF(name).horizontalAdvance(QStringLiteral("BONUS")) + 5;
-    const QString ifText = QStringLiteral("If score 63 or over");
+    const QString ifText = QStringLiteral("if 63 or over");
     const QFont small = fitted(ifText, scoreLeft - bonusHint - 4, 10, 7, false);
     text(p, bonusHint, baselineIn(bonus, name), small, Hint, ifText);
     p.end();
@@ -258,7 +258,7 @@ void lower()
         const Band &b = bands[i];
         text(p, 4, baselineIn(b, name), name, i == 5 ? QColor(170, 0, 0) : Label, rows[i].label);
         const QFont &f = rows[i].fixed ? score : hint;
-        rightText(p, 164, baselineIn(b, name), f, rows[i].fixed ? Label : Hint, rows[i].hint);
+        rightText(p, 156, baselineIn(b, name), f, rows[i].fixed ? Label : Hint, rows[i].hint);
     }
     // The five-of-a-kind row gets a little star of its own.
     {
