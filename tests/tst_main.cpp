@@ -110,7 +110,7 @@ void TestMain::windowHasCaptionColoursAndStatusPanels()
     QCOMPARE(main.statusBar()->height(), 19);
     QCOMPARE(main.StatusPanels[0]->width(), 75);
     QCOMPARE(main.StatusPanels[1]->width(), 125);
-    QCOMPARE(main.StatusPanels[2]->width(), 50);
+    QVERIFY(main.StatusPanels[2]->width() >= 50); // the last panel stretches
     // The tray's green reaches right up to the roll control's blend.
     const QImage tray = main.p_display->grab().toImage();
     QCOMPARE(tray.pixelColor(260, 40), QColor(128, 255, 128));

@@ -146,10 +146,14 @@ void Tw_Quindle_Main::createStatusBar()
     for (int i = 0; i < 3; ++i) {
         auto *panel = new QLabel(bar);
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-        panel->setFixedWidth(widths[i]);
+        if (i < 2)
+            panel->setFixedWidth(widths[i]);
+        else
+            panel->setMinimumWidth(widths[i]);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setContentsMargins(2, 0, 2, 0);
-        bar->addWidget(panel);
+        // The last panel takes the rest of the bar.
+        bar->addWidget(panel, i == 2 ? 1 : 0);
         StatusPanels[i] = panel;
     }
 }

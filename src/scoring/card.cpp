@@ -11,9 +11,40 @@
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMenu>
+#include <QProxyStyle>
+#include <QStyleOptionTitleBar>
 
 namespace {
 constexpr int RowLeft = 171;
+
+// Styles draw a close button wherever a title bar has a window menu; a card
+// keeps its menu (with Move) but cannot be closed, so the button goes.
+class CardTitleStyle final : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
+                            QPainter *painter, const QWidget *widget) const override
+    {
+        if (control == CC_TitleBar) {
+            if (const auto *bar = qstyleoption_cast<const QStyleOptionTitleBar *>(option)) {
+                QStyleOptionTitleBar copy(*bar);
+                copy.subControls &= ~SC_TitleBarCloseButton;
+                QProxyStyle::drawComplexControl(control, &copy, painter, widget);
+                return;
+            }
+        }
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+    }
+
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option,
+                         SubControl sub, const QWidget *widget) const override
+    {
+        if (control == CC_TitleBar && sub == SC_TitleBarCloseButton)
+            return QRect();
+        return QProxyStyle::subControlRect(control, option, sub, widget);
+    }
+};
 
 int cellValue(const TCardLine *row, int column)
 {
@@ -28,6 +59,9 @@ Tw_Card::Tw_Card(Tw_Quindle_Main *main, QWidget *parent)
     setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint);
     setWindowTitle(QStringLiteral("Score Card"));
+    auto *titleStyle = new CardTitleStyle;
+    titleStyle->setParent(this);
+    setStyle(titleStyle);
     m_client->setObjectName(QStringLiteral("CardClient"));
     m_client->setFixedSize(ClientWidth, ClientHeight);
     m_client->setAutoFillBackground(true);
@@ -78,6 +112,13 @@ Tw_Card::Tw_Card(Tw_Quindle_Main *main, QWidget *parent)
         row->MaxLength = 4;
 
     setWidget(m_client);
+    // A card keeps its size: the frame around a fixed client area.
+    QStyleOptionTitleBar bar;
+    bar.initFrom(this);
+    bar.titleBarFlags = windowFlags();
+    const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this);
+    const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight, &bar, this);
+    setFixedSize(ClientWidth + 2 * border, ClientHeight + title + border);
     trimSystemMenu();
     setEnabled(false);
 }
