@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -79,9 +81,19 @@ public:
         // already lists the saved games of the folder.
         if (!request.fileName.contains(QLatin1Char('*')))
             dialog.selectFile(request.fileName);
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-            return QString();
-        return dialog.selectedFiles().constFirst();
+        // Qt's own dialog confirms an overwrite but takes a name in a folder
+        // that does not exist; a saved game needs an existing folder.
+        for (;;) {
+            if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+                return QString();
+            const QString chosen = dialog.selectedFiles().constFirst();
+            const QDir folder = QFileInfo(chosen).absoluteDir();
+            if (!request.save || folder.exists())
+                return chosen;
+            QMessageBox::warning(&dialog, request.title,
+                                 QStringLiteral("The folder %1 does not exist.")
+                                     .arg(QDir::toNativeSeparators(folder.path())));
+        }
     }
 };
 
