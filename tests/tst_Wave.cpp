@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
-// Reading wave files and converting their samples for an audio output.
+// Reading wave files, converting their samples for an audio output and
+// handing them over.
 #include "TestMain.h"
+#include "platform/QtSound.h"
 #include "platform/Wave.h"
 
+#include <QElapsedTimer>
 #include <QtEndian>
 
 namespace {
@@ -69,6 +72,9 @@ private slots:
     void convertsSamples();
     void resamplingKeepsTheLength_data();
     void resamplingKeepsTheLength();
+    void sourceHandsOverTheSamples_data();
+    void sourceHandsOverTheSamples();
+    void realOutputFailsQuietly();
 };
 
 void TestWave::readsHeaderAndSamples_data()
@@ -245,6 +251,50 @@ void TestWave::resamplingKeepsTheLength()
              qPrintable(QString::number(seconds)));
     // A constant signal stays constant through the interpolation.
     QCOMPARE(qFromLittleEndian<qint16>(out.constData() + out.size() - 2), qint16(0x1000));
+}
+
+void TestWave::sourceHandsOverTheSamples_data()
+{
+    QTest::addColumn<bool>("loop");
+    QTest::addColumn<QList<int>>("reads");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("a sound played once is handed over once and then runs dry")
+        << false << QList<int>{3, 4, 4} << "abc|de|";
+    QTest::newRow("a looped sound wraps round inside a single read")
+        << true << QList<int>{3, 4, 12} << "abc|deab|cdeabcdeabcd";
+    QTest::newRow("a looped sound can be read far past its length")
+        << true << QList<int>{23} << "abcdeabcdeabcdeabcdeabc";
+}
+
+void TestWave::sourceHandsOverTheSamples()
+{
+    QFETCH(bool, loop);
+    QFETCH(QList<int>, reads);
+    QFETCH(QString, expected);
+
+    platform::SampleSource source(QByteArray("abcde"), loop);
+    QStringList got;
+    for (int size : reads)
+        got.append(QString::fromLatin1(source.read(size)));
+    QCOMPARE(got.join(QLatin1Char('|')), expected);
+    QCOMPARE(source.bytesAvailable() > 0, loop);
+}
+
+void TestWave::realOutputFailsQuietly()
+{
+    // Whatever audio this machine has: a sound that is not in the program
+    // is refused, and nothing here may wait on a device.
+    const std::unique_ptr<platform::SoundOutput> output = platform::createQtSoundOutput();
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(output->play(99, false), false);
+    QCOMPARE(output->play(0, true), false);
+    if (!output->hasDevice())
+        QCOMPARE(output->play(2, true), false);
+    output->stop();
+    output->stop();
+    QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
 }
 
 QUINDLE_TEST_MAIN(TestWave)

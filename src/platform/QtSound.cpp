@@ -7,55 +7,43 @@
 #include <QAudioSink>
 #include <QFile>
 #include <QHash>
-#include <QIODevice>
 #include <QMediaDevices>
 #include <cstring>
 #include <limits>
 #include <memory>
 
 namespace platform {
-namespace {
 
-// Hands the sink the samples of one sound from memory, over and over for a
-// looped one, so the seam never waits for a refill from our side.
-class SampleSource final : public QIODevice {
-public:
-    SampleSource(QByteArray samples, bool loop)
-        : m_samples(std::move(samples)), m_loop(loop)
-    {
-        open(QIODevice::ReadOnly);
-    }
-    bool isSequential() const override { return true; }
-    qint64 bytesAvailable() const override
-    {
-        return m_loop ? std::numeric_limits<qint32>::max()
-                      : m_samples.size() - m_position + QIODevice::bytesAvailable();
-    }
+SampleSource::SampleSource(QByteArray samples, bool loop)
+    : m_samples(std::move(samples)), m_loop(loop)
+{
+    open(QIODevice::ReadOnly);
+}
 
-protected:
-    qint64 readData(char *data, qint64 maxSize) override
-    {
-        qint64 written = 0;
-        while (written < maxSize && !m_samples.isEmpty()) {
-            if (m_position == m_samples.size()) {
-                if (!m_loop)
-                    break;
-                m_position = 0;
-            }
-            const qint64 chunk = std::min(maxSize - written, m_samples.size() - m_position);
-            std::memcpy(data + written, m_samples.constData() + m_position, size_t(chunk));
-            written += chunk;
-            m_position += chunk;
+qint64 SampleSource::bytesAvailable() const
+{
+    return m_loop ? std::numeric_limits<qint32>::max()
+                  : m_samples.size() - m_position + QIODevice::bytesAvailable();
+}
+
+qint64 SampleSource::readData(char *data, qint64 maxSize)
+{
+    qint64 written = 0;
+    while (written < maxSize && !m_samples.isEmpty()) {
+        if (m_position == m_samples.size()) {
+            if (!m_loop)
+                break;
+            m_position = 0;
         }
-        return written;
+        const qint64 chunk = std::min(maxSize - written, m_samples.size() - m_position);
+        std::memcpy(data + written, m_samples.constData() + m_position, size_t(chunk));
+        written += chunk;
+        m_position += chunk;
     }
-    qint64 writeData(const char *, qint64) override { return -1; }
+    return written;
+}
 
-private:
-    QByteArray m_samples;
-    qint64 m_position = 0;
-    bool m_loop = false;
-};
+namespace {
 
 class QtSoundOutput final : public SoundOutput {
 public:
@@ -73,12 +61,16 @@ public:
         const QAudioFormat format = outputFormat(device, *source);
         m_source = std::make_unique<SampleSource>(samplesFor(sound, *source, format), loop);
         m_sink = std::make_unique<QAudioSink>(device, format);
-        // A one-shot sound gives the device back as soon as it has played.
-        QObject::connect(m_sink.get(), &QAudioSink::stateChanged, m_sink.get(),
-                         [sink = m_sink.get()](QAudio::State state) {
-                             if (state == QAudio::IdleState)
-                                 sink->stop();
-                         });
+        // A one-shot sound gives the device back once it has played; queued,
+        // so the sink is not stopped from inside its own notification.
+        QAudioSink *sink = m_sink.get();
+        QObject::connect(
+            sink, &QAudioSink::stateChanged, sink,
+            [sink](QAudio::State) {
+                if (sink->state() == QAudio::IdleState)
+                    sink->stop();
+            },
+            Qt::QueuedConnection);
         m_sink->start(m_source.get());
         if (m_sink->error() != QAudio::NoError) {
             stop();
