@@ -49,16 +49,16 @@ QByteArray gameFile(int players, bool triple, int atTurn, const QStringList &car
     game.players = players;
     game.triple = triple;
     game.currentPlayer = atTurn;
-    for (const QString &spec : cards) {
+    for (const QString &shape : cards) {
         SavedGame::Card card;
         const QStringList full = QStringLiteral("3 6 9 12 15 18 20 20 25 30 40 50 %1")
-                                     .arg(spec.section(QLatin1Char(' '), 1))
+                                     .arg(shape.section(QLatin1Char(' '), 1))
                                      .split(QLatin1Char(' '));
         for (int column = 0; column < (triple ? 3 : 1); ++column) {
             for (int row = 0; row < 13; ++row)
-                card[row][column] = spec.startsWith(QLatin1String("full")) ? full[row] : QString();
+                card[row][column] = shape.startsWith(QLatin1String("full")) ? full[row] : QString();
         }
-        if (spec == QLatin1String("open"))
+        if (shape == QLatin1String("open"))
             card[0][0] = QStringLiteral("3");
         game.cards.append(card);
     }
