@@ -101,6 +101,14 @@ void TestNewGame::dialogHasItsLayout()
     QCOMPARE(wizard->Panel1->geometry(), QRect(0, 0, 412, 165));
     QCOMPARE(wizard->Notebook1->geometry(), QRect(192, 4, 213, 157));
     QCOMPARE(wizard->i_bit->geometry(), QRect(8, 8, 180, 150));
+    QVERIFY(!wizard->i_bit->picture().isNull());
+    const QPoint decorations[5] = {{12, 40}, {56, 68}, {4, 84}, {56, 112}, {16, 120}};
+    for (int i = 0; i < 5; ++i) {
+        const auto *image = wizard->Type->findChild<TImage *>(QStringLiteral("Image%1").arg(i + 4));
+        QVERIFY(image);
+        QCOMPARE(image->geometry(), QRect(decorations[i], QSize(32, 32)));
+        QVERIFY(!image->picture().isNull());
+    }
     QCOMPARE(wizard->cb_prev->geometry(), QRect(200, 176, 57, 25));
     QCOMPARE(wizard->cb_next->geometry(), QRect(272, 176, 57, 25));
     QCOMPARE(wizard->cb_close->geometry(), QRect(352, 176, 57, 25));
