@@ -117,7 +117,7 @@ private slots:
     void everyPressDisablesUndo();
     void cupRocksWhileHeldAndTipsAfterRelease_data();
     void cupRocksWhileHeldAndTipsAfterRelease();
-    void pressDuringTheTipStopsTheCupWithoutLanding();
+    void pressDuringTheTipLandsAtTheRelease();
     void withoutASoundDeviceRollsAreSilent();
 };
 
@@ -422,7 +422,7 @@ void TestRoll::cupRocksWhileHeldAndTipsAfterRelease()
     QCOMPARE(faces(main), expectedFaces(seed, rolls, held, "23456"));
 }
 
-void TestRoll::pressDuringTheTipStopsTheCupWithoutLanding()
+void TestRoll::pressDuringTheTipLandsAtTheRelease()
 {
     Table table;
     Tw_Quindle_Main &main = *table.main;
@@ -432,17 +432,19 @@ void TestRoll::pressDuringTheTipStopsTheCupWithoutLanding()
     release(main);
     while (main.a_roll->Frame() != 6)
         main.a_roll->step();
-    // Held again while the cup tips: it still runs out to 9 and stops there,
-    // but the landing waits for a release, which an animated roll leaves to
-    // the cup; so the rattle of the second press goes on.
+    // Held again while the cup tips: it runs out to 9 and stops there with
+    // the button down (issue #3), so the release lands the second roll and
+    // stops its rattle.
     press(main);
     QStringList frames;
     runCup(main, frames);
     QCOMPARE(main.a_roll->Frame(), 9);
     QCOMPARE(main.RollHeld, true);
+    helpers::setHeld(&main, QStringLiteral("11111"));
+    helpers::setDice(&main, QStringLiteral("33333"));
     release(main);
     QCOMPARE(main.RollsLeft(), 1);
-    QCOMPARE(table.fake.sound.log.join(','), QStringLiteral("2 loop,2 loop"));
+    QCOMPARE(table.fake.sound.log.join(','), QStringLiteral("2 loop,2 loop,stop,3,5"));
 }
 
 void TestRoll::withoutASoundDeviceRollsAreSilent()

@@ -122,6 +122,8 @@ private:
     void createTray();
     void createStatusBar();
     int scoreOrZero(bool qualifies, int score);
+    // Ends an animated roll: the dice land, and five of a kind is cheered.
+    void playLanding();
 
     // Set while an opened game's cards are recounted: each recount calls
     // NextPlayer, which must neither pass the turn nor end the game before

@@ -55,13 +55,31 @@ void Tw_Quindle_Main::a_rollMouseUp(QWidget *, QMouseEvent *)
     RollHeld = false;
     CanScore = true;
     SetRollsLeft(RollsLeft() - 1);
-    if (!AnimationOn() && RollsLeft() >= 0) {
+    if (RollsLeft() < 0)
+        return;
+    if (!AnimationOn()) {
         RollDice();
         if (SoundOn()) {
             StopSound();
             PlaySound(3, false);
         }
+    } else if (!a_roll->Play()) {
+        // Issue #3: pressed again while the cup was still tipping, the cup
+        // ran out to its last frame with the button down, and no frame is
+        // left to end this roll; it ends here, or the rattle would loop on.
+        RollDice();
+        playLanding();
     }
+}
+
+void Tw_Quindle_Main::playLanding()
+{
+    if (!SoundOn())
+        return;
+    StopSound();
+    PlaySound(3, false);
+    if (rules::isQuindle(diceValues()))
+        PlaySound(5, false);
 }
 
 void Tw_Quindle_Main::a_rollChangeFrame(TAnimated *)
@@ -73,12 +91,8 @@ void Tw_Quindle_Main::a_rollChangeFrame(TAnimated *)
     else
         a_roll->setFrame(5);
 
-    if (a_roll->Frame() == 9 && !RollHeld && SoundOn()) {
-        StopSound();
-        PlaySound(3, false);
-        if (rules::isQuindle(diceValues()))
-            PlaySound(5, false);
-    }
+    if (a_roll->Frame() == 9 && !RollHeld)
+        playLanding();
 }
 
 void Tw_Quindle_Main::AnimateStep()
