@@ -2,7 +2,9 @@
 # SPDX-License-Identifier: MIT
 # Installs the Debian 12 packages the build and the tests need, if missing.
 set -e
-PACKAGES="cmake make g++ qt6-base-dev qt6-multimedia-dev libgl-dev"
+# qt6-qpa-plugins brings the X11 and Wayland platforms the game needs on a
+# desktop; the tests run on the offscreen platform of libqt6gui6.
+PACKAGES="cmake make g++ qt6-base-dev qt6-multimedia-dev libgl-dev qt6-qpa-plugins"
 missing=""
 for p in $PACKAGES; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
