@@ -2,6 +2,7 @@
 // What one tick of the roll animation costs: the frame handler, which rolls
 // the free dice and repaints them at once, plus the cup's deferred repaint.
 // The tick comes every 20 ms, so a step must stay well inside that.
+#include "PaintCounter.h"
 #include "controls/Animate.h"
 #include "controls/QuindleDice.h"
 #include "game/main.h"
@@ -17,18 +18,6 @@
 namespace {
 constexpr int Period = 20; // ms between two ticks of the cup
 
-class PaintCounter : public QObject {
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
 } // namespace
 
 class BenchRoll : public QObject {

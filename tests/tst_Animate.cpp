@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The frame animation control: frame writes, runs, the step timer, painting.
+#include "PaintCounter.h"
 #include "TestMain.h"
 #include "controls/Animate.h"
 #include "platform/Resources.h"
@@ -9,19 +10,6 @@
 #include <memory>
 
 namespace {
-
-class PaintCounter : public QObject {
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
 
 // Every frame change, in order, as "1 2 3".
 class FrameLog : public QObject {

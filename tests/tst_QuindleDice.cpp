@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The die of the tray: its value, its hold, its face and the player's presses.
+#include "PaintCounter.h"
 #include "TestMain.h"
 #include "controls/QuindleDice.h"
 #include "platform/Random.h"
@@ -19,19 +20,6 @@ public:
 protected:
     void mousePressEvent(QMouseEvent *) override { ++presses; }
     void mouseDoubleClickEvent(QMouseEvent *) override { ++presses; }
-};
-
-class PaintCounter : public QObject {
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
 };
 
 QImage rgb(const QImage &image)
