@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: MIT
 // The scorecard's bonuses through the player's clicks: the upper bonus once
 // per card and column, and the Quindle bonus of the Regular game.
-#include "FakePlatform.h"
+#include "FileGame.h"
 #include "GameHelpers.h"
 #include "TestMain.h"
-#include "controls/QuindleDice.h"
 #include "game/main.h"
 #include "scoring/CardLine.h"
 #include "scoring/card.h"
-
-#include <memory>
 
 namespace {
 constexpr int ColumnMiddle[4] = {0, 15, 45, 75};
@@ -19,8 +16,8 @@ class TestCardBonus : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() { m_game = std::make_unique<FileGame>(); }
+    void cleanup() { m_game.reset(); }
 
     void upperBonus_data();
     void upperBonus();
@@ -28,75 +25,28 @@ private slots:
     void eachCardHasItsOwnUpperBonus();
     void quindleBonuses_data();
     void quindleBonuses();
-    void noQuindleBonus_data();
-    void noQuindleBonus();
-    void bonusClaimWithoutFiveOfAKindWritesNothing_data();
-    void bonusClaimWithoutFiveOfAKindWritesNothing();
-    void bonusRowScoresAnEmptyQuindle_data();
-    void bonusRowScoresAnEmptyQuindle();
+    void clicksThatEarnNoQuindleBonus_data();
+    void clicksThatEarnNoQuindleBonus();
 
 private:
-    Tw_Card *card(int player) const { return m_main->Cards[player]; }
-    void start(int players, bool triple = false, bool hard = false);
-    void rollAs(const QString &dice);
-    int timesPlayed(int sound) const;
-    bool turnEnded() const;
+    Tw_Card *card(int player) const { return m_game->main->Cards[player]; }
+    int timesPlayed(int sound) const { return int(m_game->fake.sound.played().count(sound)); }
 
-    std::unique_ptr<FakePlatform> m_platform;
-    std::unique_ptr<Tw_Quindle_Main> m_main;
+    std::unique_ptr<FileGame> m_game;
 };
-
-void TestCardBonus::init()
-{
-    m_platform = std::make_unique<FakePlatform>();
-    m_main = std::make_unique<Tw_Quindle_Main>();
-    m_main->Animation1Click(); // rolls land at once
-    m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
-}
-
-void TestCardBonus::cleanup()
-{
-    m_main.reset();
-    m_platform.reset();
-}
-
-void TestCardBonus::start(int players, bool triple, bool hard)
-{
-    helpers::newGame(m_main.get(), players, triple, hard);
-    QVERIFY(card(players));
-}
-
-void TestCardBonus::rollAs(const QString &dice)
-{
-    helpers::roll(m_main.get());
-    helpers::setDice(m_main.get(), dice);
-}
-
-int TestCardBonus::timesPlayed(int sound) const
-{
-    return int(m_platform->sound.played().count(sound));
-}
-
-bool TestCardBonus::turnEnded() const
-{
-    return !m_main->CanScore && m_main->RollsLeft() == 3 && !m_main->Dice[1]->isEnabled();
-}
 
 void TestCardBonus::upperBonus_data()
 {
     QTest::addColumn<bool>("triple");
     QTest::addColumn<int>("column");
-    QTest::addColumn<QString>("upper");
-    QTest::addColumn<QString>("uTotal");
-    QTest::addColumn<QString>("lUTotal");
-    QTest::addColumn<bool>("bonus");
+    QTest::addColumn<QString>("upper"); // before eighteen in Sixes
+    QTest::addColumn<QString>("totals"); // u_total u_bonus l_u_total
 
-    QTest::newRow("exactly 63 earns the bonus") << false << 1 << "3 6 9 12 15" << "63" << "98" << true;
-    QTest::newRow("62 earns nothing") << false << 1 << "2 6 9 12 15" << "62" << "62" << false;
-    QTest::newRow("63 in the Triple column counts (63 + 35) x 3") << true << 3 << "3 6 9 12 15" << "63" << "294" << true;
-    QTest::newRow("62 in the Double column counts 62 x 2") << true << 2 << "2 6 9 12 15" << "62" << "124" << false;
-    QTest::newRow("70 in the Triple column counts 315") << true << 3 << "1 6 9 16 20" << "70" << "315" << true;
+    QTest::newRow("exactly 63 earns the bonus") << false << 1 << "3 6 9 12 15" << "63 35 98";
+    QTest::newRow("62 earns nothing") << false << 1 << "2 6 9 12 15" << "62  62";
+    QTest::newRow("63 in the Triple column counts (63 + 35) x 3")
+        << true << 3 << "3 6 9 12 15" << "63 35 294";
+    QTest::newRow("62 in the Double column counts 62 x 2") << true << 2 << "2 6 9 12 15" << "62  124";
 }
 
 void TestCardBonus::upperBonus()
@@ -104,39 +54,36 @@ void TestCardBonus::upperBonus()
     QFETCH(bool, triple);
     QFETCH(int, column);
     QFETCH(QString, upper);
-    QFETCH(QString, uTotal);
-    QFETCH(QString, lUTotal);
-    QFETCH(bool, bonus);
-    start(1, triple, false);
-    helpers::fillColumn(card(1), column, upper + QStringLiteral(" . . . . . . . ."));
-    rollAs(QStringLiteral("66612"));
-    helpers::clickRow(card(1)->u_6, ColumnMiddle[column]);
-    QCOMPARE(card(1)->u_6->col(column), QStringLiteral("18"));
-    QCOMPARE(card(1)->u_total->col(column), uTotal);
-    QCOMPARE(card(1)->l_u_total->col(column), lUTotal);
-    for (int c = 1; c <= 3; ++c)
-        QCOMPARE(card(1)->u_bonus->col(c), c == column && bonus ? QStringLiteral("35") : QString());
-    QCOMPARE(timesPlayed(6), bonus ? 1 : 0);
+    QFETCH(QString, totals);
+    helpers::newGame(m_game->main.get(), 1, triple, false);
+    Tw_Card *c = card(1);
+    helpers::fillColumn(c, column, upper + QStringLiteral(" . . . . . . . ."));
+    m_game->rollAs(QStringLiteral("66612"));
+    helpers::clickRow(c->u_6, ColumnMiddle[column]);
+    QCOMPARE(c->u_6->col(column), QStringLiteral("18"));
+    const QStringList shown{c->u_total->col(column), c->u_bonus->col(column), c->l_u_total->col(column)};
+    QCOMPARE(shown.join(QLatin1Char(' ')), totals);
+    const QString bonus = totals.section(QLatin1Char(' '), 1, 1);
+    QCOMPARE(c->u_bonus->Col1() + c->u_bonus->Col2() + c->u_bonus->Col3(), bonus);
+    QCOMPARE(timesPlayed(6), bonus.isEmpty() ? 0 : 1);
 }
 
 void TestCardBonus::upperBonusOncePerColumn()
 {
-    start(1, true, false);
+    helpers::newGame(m_game->main.get(), 1, true, false);
     Tw_Card *c = card(1);
     helpers::fillColumn(c, 1, QStringLiteral("3 . . 12 15 30 . . . . . . ."));
     helpers::fillColumn(c, 2, QStringLiteral("3 . 9 12 15 30 . . . . . . ."));
-    rollAs(QStringLiteral("33312"));
+    m_game->rollAs(QStringLiteral("33312"));
     helpers::clickRow(c->u_3, 15); // 69 in Single
     QCOMPARE(c->u_bonus->Col1(), QStringLiteral("35"));
     QCOMPARE(timesPlayed(6), 1);
-    rollAs(QStringLiteral("22111"));
+    m_game->rollAs(QStringLiteral("22111"));
     helpers::clickRow(c->u_2, 15); // 73 in Single: the bonus stays, no new sound
-    QCOMPARE(c->u_bonus->Col1(), QStringLiteral("35"));
-    QCOMPARE(c->u_total->Col1(), QStringLiteral("73"));
     QCOMPARE(c->l_u_total->Col1(), QStringLiteral("108"));
     QCOMPARE(timesPlayed(6), 1);
     QVERIFY(c->u_bonus->Col2().isEmpty());
-    rollAs(QStringLiteral("22111"));
+    m_game->rollAs(QStringLiteral("22111"));
     helpers::clickRow(c->u_2, 45); // 73 in Double: that column's own bonus
     QCOMPARE(c->u_bonus->Col2(), QStringLiteral("35"));
     QCOMPARE(c->l_u_total->Col2(), QStringLiteral("216"));
@@ -145,12 +92,12 @@ void TestCardBonus::upperBonusOncePerColumn()
 
 void TestCardBonus::eachCardHasItsOwnUpperBonus()
 {
-    start(2);
+    helpers::newGame(m_game->main.get(), 2);
     for (int player = 1; player <= 2; ++player)
         helpers::fillColumn(card(player), 1, QStringLiteral("3 6 9 12 15 . . . . . . . ."));
     for (int player = 1; player <= 2; ++player) {
-        QCOMPARE(m_main->CurrentPlayer, player);
-        rollAs(QStringLiteral("66612"));
+        QCOMPARE(m_game->main->CurrentPlayer, player);
+        m_game->rollAs(QStringLiteral("66612"));
         helpers::clickRow(card(player)->u_6);
         QCOMPARE(card(player)->u_bonus->Col1(), QStringLiteral("35"));
         QCOMPARE(timesPlayed(6), player);
@@ -164,109 +111,71 @@ void TestCardBonus::quindleBonuses_data()
     QTest::newRow("five of a kinds clicked on l_bonus earn bonuses") << "l_bonus";
 }
 
+// Three bonuses on a lower sum of 235 read 535: the total does not wrap at
+// a byte. A fourth five of a kind there does nothing.
 void TestCardBonus::quindleBonuses()
 {
     QFETCH(QString, row);
-    start(1);
+    helpers::newGame(m_game->main.get(), 1);
     Tw_Card *c = card(1);
-    helpers::fillColumn(c, 1, QStringLiteral(". . . . . . 20 . . . . 50 ."));
+    helpers::fillColumn(c, 1, QStringLiteral(". . . . . . 30 30 25 30 40 50 30"));
     TCardLine *target = c->findChild<TCardLine *>(row);
-    QVERIFY(target);
-    for (int bonus = 1; bonus <= 3; ++bonus) {
-        rollAs(QStringLiteral("44444"));
+    QStringList seen;
+    for (int turn = 1; turn <= 4; ++turn) {
+        m_game->rollAs(QStringLiteral("44444"));
         helpers::clickRow(target, 80);
-        QCOMPARE(c->l_bonus->Col1(), QString::number(bonus));
-        QCOMPARE(c->l_l_total->Col1(), QString::number(70 + 100 * bonus));
-        QVERIFY(turnEnded());
+        seen << c->l_bonus->Col1() + QLatin1Char(' ') + c->l_l_total->Col1()
+                    + (m_game->main->CanScore ? QStringLiteral(" open") : QString());
     }
-    rollAs(QStringLiteral("44444"));
-    helpers::clickRow(target, 80);
-    QCOMPARE(c->l_bonus->Col1(), QStringLiteral("3"));
-    QCOMPARE(c->l_l_total->Col1(), QStringLiteral("370"));
+    QCOMPARE(seen, (QStringList{"1 335", "2 435", "3 535", "3 535 open"}));
     QCOMPARE(c->l_quindle->Col1(), QStringLiteral("50"));
-    QVERIFY(m_main->CanScore);
-    QVERIFY(m_platform->boxes.shown.isEmpty());
+    QVERIFY(m_game->fake.boxes.shown.isEmpty());
 }
 
-void TestCardBonus::noQuindleBonus_data()
+void TestCardBonus::clicksThatEarnNoQuindleBonus_data()
 {
-    QTest::addColumn<bool>("triple");
-    QTest::addColumn<bool>("hard");
-    QTest::addColumn<QString>("quindle");
-    QTest::addColumn<QString>("row");
-
-    QTest::newRow("a zero Quindle shuts out the bonus on l_quindle") << false << false << "0" << "l_quindle";
-    QTest::newRow("a zero Quindle shuts out the bonus on l_bonus") << false << false << "0" << "l_bonus";
-    QTest::newRow("a Triple (Easy) game has no bonus") << true << false << "50" << "l_quindle";
-    QTest::newRow("a Triple (Hard) game has no bonus on l_bonus") << true << true << "50" << "l_bonus";
-}
-
-void TestCardBonus::noQuindleBonus()
-{
-    QFETCH(bool, triple);
-    QFETCH(bool, hard);
-    QFETCH(QString, quindle);
-    QFETCH(QString, row);
-    start(1, triple, hard);
-    Tw_Card *c = card(1);
-    c->l_quindle->setCol1(quindle);
-    rollAs(QStringLiteral("55555"));
-    helpers::clickRow(c->findChild<TCardLine *>(row), 15);
-    QCOMPARE(c->l_quindle->Col1(), quindle);
-    for (int col = 1; col <= 3; ++col)
-        QVERIFY(c->l_bonus->col(col).isEmpty());
-    QVERIFY(c->l_l_total->Col1().isEmpty());
-    QVERIFY(m_main->CanScore);
-    QVERIFY(m_platform->boxes.shown.isEmpty());
-}
-
-void TestCardBonus::bonusClaimWithoutFiveOfAKindWritesNothing_data()
-{
-    QTest::addColumn<int>("answer");
-    QTest::newRow("taking the zero writes no bonus and keeps the turn") << 0;
-    QTest::newRow("declining the zero writes no bonus and keeps the turn") << 1;
-}
-
-void TestCardBonus::bonusClaimWithoutFiveOfAKindWritesNothing()
-{
-    QFETCH(int, answer);
-    start(1);
-    card(1)->l_quindle->setCol1(QStringLiteral("50"));
-    rollAs(QStringLiteral("44443"));
-    m_platform->boxes.answers.enqueue(answer);
-    helpers::clickRow(card(1)->l_bonus);
-    QCOMPARE(m_platform->boxes.texts(), QStringList{"Are you sure you want to take a zero?"});
-    QVERIFY(card(1)->l_bonus->Col1().isEmpty());
-    QCOMPARE(card(1)->l_quindle->Col1(), QStringLiteral("50"));
-    QVERIFY(m_main->CanScore);
-}
-
-void TestCardBonus::bonusRowScoresAnEmptyQuindle_data()
-{
+    QTest::addColumn<QString>("game");   // Regular, Easy or Hard
+    QTest::addColumn<QString>("before"); // l_quindle
     QTest::addColumn<QString>("dice");
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<QString>("quindle");
-    QTest::addColumn<int>("boxes");
-
-    QTest::newRow("five twos on l_bonus score 50 in l_quindle") << "22222" << 0 << "50" << 0;
-    QTest::newRow("a taken zero on l_bonus writes 0 in l_quindle") << "22223" << 0 << "0" << 1;
-    QTest::newRow("a declined zero on l_bonus writes nothing") << "22223" << 1 << "" << 1;
+    QTest::addColumn<QString>("row");
+    QTest::addColumn<int>("answer");     // to a zero question
+    QTest::addColumn<QString>("after");
+    const auto add = [](const char *name, const char *game, const char *before, const char *dice,
+                        const char *row, int answer, const char *after) {
+        QTest::newRow(name) << game << before << dice << row << answer << after;
+    };
+    add("a zero Quindle shuts out the bonus on l_quindle", "Regular", "0", "55555", "l_quindle", 0, "0");
+    add("a zero Quindle shuts out the bonus on l_bonus", "Regular", "0", "55555", "l_bonus", 0, "0");
+    add("a Triple (Easy) game has no bonus", "Easy", "50", "55555", "l_quindle", 0, "50");
+    add("a Triple (Hard) game has no bonus on l_bonus", "Hard", "50", "55555", "l_bonus", 0, "50");
+    add("no five of a kind after a Quindle asks, then writes nothing", "Regular", "50", "44443",
+        "l_bonus", 0, "50");
+    add("five twos on l_bonus score 50 in an empty l_quindle", "Regular", "", "22222", "l_bonus", 0, "50");
+    add("a taken zero on l_bonus writes 0 in an empty l_quindle", "Regular", "", "22223", "l_bonus", 0, "0");
+    add("a declined zero on l_bonus writes nothing", "Regular", "", "22223", "l_bonus", 1, "");
 }
 
-void TestCardBonus::bonusRowScoresAnEmptyQuindle()
+// Without five of a kind the zero question comes; the turn goes on unless
+// l_quindle was scored.
+void TestCardBonus::clicksThatEarnNoQuindleBonus()
 {
+    QFETCH(QString, game);
+    QFETCH(QString, before);
     QFETCH(QString, dice);
+    QFETCH(QString, row);
     QFETCH(int, answer);
-    QFETCH(QString, quindle);
-    QFETCH(int, boxes);
-    start(1);
-    rollAs(dice);
-    m_platform->boxes.answers.enqueue(answer);
-    helpers::clickRow(card(1)->l_bonus);
-    QCOMPARE(card(1)->l_quindle->Col1(), quindle);
-    QVERIFY(card(1)->l_bonus->Col1().isEmpty());
-    QCOMPARE(m_platform->boxes.shown.size(), boxes);
-    QCOMPARE(turnEnded(), !quindle.isEmpty());
+    QFETCH(QString, after);
+    const bool regular = game == QLatin1String("Regular");
+    helpers::newGame(m_game->main.get(), 1, !regular, game == QLatin1String("Hard"));
+    Tw_Card *c = card(1);
+    c->l_quindle->setCol1(before);
+    m_game->rollAs(dice);
+    m_game->fake.boxes.defaultAnswer = answer;
+    helpers::clickRow(c->findChild<TCardLine *>(row), 15);
+    QCOMPARE(c->l_quindle->Col1(), after);
+    QCOMPARE(c->l_bonus->Col1() + c->l_bonus->Col2() + c->l_bonus->Col3(), QString());
+    QCOMPARE(m_game->fake.boxes.shown.size(), dice.count(dice.front()) == 5 ? 0 : 1);
+    QCOMPARE(m_game->main->CanScore, before == after);
 }
 
 QUINDLE_TEST_MAIN(TestCardBonus)

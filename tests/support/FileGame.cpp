@@ -21,13 +21,22 @@ FileGame::~FileGame() = default;
 void FileGame::startRunningGame()
 {
     helpers::newGame(main.get(), 2, true, false);
-    helpers::roll(main.get());
-    helpers::setDice(main.get(), QStringLiteral("66666"));
+    rollAs(QStringLiteral("66666"));
     helpers::clickRow(main->Cards[1]->u_6, 45);
-    helpers::roll(main.get());
-    helpers::setDice(main.get(), QStringLiteral("12345"));
+    rollAs(QStringLiteral("12345"));
     helpers::setHeld(main.get(), QStringLiteral("00100"));
     fake.boxes.shown.clear();
+}
+
+void FileGame::rollAs(const QString &dice)
+{
+    helpers::roll(main.get());
+    helpers::setDice(main.get(), dice);
+}
+
+bool FileGame::turnEnded() const
+{
+    return !main->CanScore && main->RollsLeft() == 3 && !main->Dice[1]->isEnabled();
 }
 
 void FileGame::open(const QString &file)

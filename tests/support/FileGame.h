@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// A main window with the fake platform and a temporary folder, for tests
-// that save and open real files through the menu.
+// A shown main window with the fake platform, rolls that land at the
+// release and a temporary folder: for tests that play on the scorecards or
+// save and open real files through the menu.
 
 #include "FakePlatform.h"
 
@@ -22,6 +23,10 @@ public:
     // A Triple (Easy) game of two players: player 1 has scored 30 in Sixes,
     // column 2; player 2 has rolled 12345 once and holds die 3.
     void startRunningGame();
+    // Rolls, then shows the given faces: "44425".
+    void rollAs(const QString &dice);
+    // The turn is over: nothing to score, three rolls, the dice released.
+    bool turnEnded() const;
     // Chooses Open Game or Save Game with the dialog answering `file`.
     void open(const QString &file);
     void save(const QString &file);
