@@ -29,12 +29,8 @@ QStringList cells(const Tw_Quindle_Main &main)
 void prepare(Tw_Quindle_Main &main, const QString &column)
 {
     const QStringList part = column.split(QLatin1Char(' '));
-    Tw_Card *card = main.Cards[part[0].toInt()];
-    helpers::fillColumn(card, part[1].toInt(), part.mid(2).join(QLatin1Char(' ')));
-    card->setQuiet(true);
-    card->UpdateUpperTotals(part[1].toInt());
-    card->UpdateLowerTotals(part[1].toInt());
-    card->setQuiet(false);
+    helpers::prepareColumn(main.Cards[part[0].toInt()], part[1].toInt(),
+                           part.mid(2).join(QLatin1Char(' ')));
 }
 
 // A saved game whose cards are "open" (one score) or "full N" (every

@@ -55,6 +55,7 @@ private slots:
     void cardKeepsItsSizeInInches();
     void printingGivesOnePageWithTheActiveCard();
     void cancellingPrintsNothing();
+    void printerThatCannotBeOpenedIsReported();
 
 private:
     QTemporaryDir m_dir;
@@ -147,6 +148,16 @@ void TestPrint::cancellingPrintsNothing()
     QCOMPARE(fake.printing.asked, 1);
     QVERIFY(!QFile::exists(fake.printing.outputFile));
     QVERIFY(fake.boxes.shown.isEmpty());
+}
+
+void TestPrint::printerThatCannotBeOpenedIsReported()
+{
+    FakePlatform fake;
+    fake.printing.outputFile = m_dir.filePath(QStringLiteral("no such folder/card.pdf"));
+    Tw_Quindle_Main main;
+    helpers::newGame(&main, 1);
+    main.PrintScorecard1->trigger();
+    QCOMPARE(fake.boxes.texts(), QStringList{"Unable to print the score card."});
 }
 
 QUINDLE_TEST_MAIN(TestPrint)

@@ -15,16 +15,6 @@ namespace {
 const QString FullColumn = QStringLiteral("3 6 9 12 15 18 20 20 25 30 40 50 20");   // 63 + 35, 205
 const QString OneShort = QStringLiteral("3 6 9 12 15 18 20 20 25 30 40 . 20");
 
-// Fills a card's column and recounts it quietly, as a game would have left it.
-void prepare(Tw_Card *card, int column, const QString &cells)
-{
-    helpers::fillColumn(card, column, cells);
-    card->setQuiet(true);
-    card->UpdateUpperTotals(column);
-    card->UpdateLowerTotals(column);
-    card->setQuiet(false);
-}
-
 // Player at turn rolls without animation and scores Chance by a click.
 void scoreChance(Tw_Quindle_Main &main, const QString &dice)
 {
@@ -109,7 +99,7 @@ void TestTurns::onePlayerAlwaysHasTheTurnAndWinsAlone()
 {
     Tw_Quindle_Main &main = *m_main;
     helpers::newGame(&main, 1);
-    prepare(main.Cards[1], 1, OneShort);
+    helpers::prepareColumn(main.Cards[1], 1, OneShort);
     QCOMPARE(main.statusText(2), QStringLiteral("Player 1's Turn"));
     QVERIFY(main.Cards[1]->isEnabled());
     m_fake->boxes.shown.clear();
@@ -164,7 +154,7 @@ void TestTurns::highestGrandTotalWins()
         if (p == players) // the last player still has his Quindle of 50 to score
             cells.last() = cells.last().replace(QStringLiteral(" 50 "), QStringLiteral(" . "));
         for (int c = 1; c <= cells.size(); ++c)
-            prepare(main.Cards[p], c, cells[c - 1]);
+            helpers::prepareColumn(main.Cards[p], c, cells[c - 1]);
     }
     QCOMPARE(main.CurrentPlayer, players);
     m_fake->boxes.shown.clear();
@@ -181,9 +171,9 @@ void TestTurns::gameEndsAtOnceWhenTheLastPlayerCompletes()
     Tw_Quindle_Main &main = *m_main;
     helpers::newGame(&main, 3);
     // The others have scored a little, so each has a grand total.
-    prepare(main.Cards[1], 1, QStringLiteral("1 . . . . . 10 . . . . . ."));
-    prepare(main.Cards[2], 1, QStringLiteral(". 2 . . . . . . 25 . . . ."));
-    prepare(main.Cards[3], 1, OneShort);
+    helpers::prepareColumn(main.Cards[1], 1, QStringLiteral("1 . . . . . 10 . . . . . ."));
+    helpers::prepareColumn(main.Cards[2], 1, QStringLiteral(". 2 . . . . . . 25 . . . ."));
+    helpers::prepareColumn(main.Cards[3], 1, OneShort);
     main.NextPlayer(2);
     QCOMPARE(main.CurrentPlayer, 3);
     m_fake->boxes.shown.clear();
@@ -200,9 +190,9 @@ void TestTurns::completeCardsAreSkippedUntilTheLastPlayerCompletes()
     // bonuses; the turn now stays with player 2 until his card is full.
     Tw_Quindle_Main &main = *m_main;
     helpers::newGame(&main, 2);
-    prepare(main.Cards[1], 1, FullColumn);
+    helpers::prepareColumn(main.Cards[1], 1, FullColumn);
     QVERIFY(main.Cards[1]->GameOver);
-    prepare(main.Cards[2], 1, QStringLiteral("3 6 9 12 15 18 20 20 25 30 . 50 ."));
+    helpers::prepareColumn(main.Cards[2], 1, QStringLiteral("3 6 9 12 15 18 20 20 25 30 . 50 ."));
     main.NextPlayer(1);
     QCOMPARE(main.CurrentPlayer, 2);
     m_fake->boxes.shown.clear();
@@ -221,7 +211,7 @@ void TestTurns::cardEmptiedAgainIsNotSkippedDespiteItsGameOverFlag()
 {
     Tw_Quindle_Main &main = *m_main;
     helpers::newGame(&main, 2);
-    prepare(main.Cards[1], 1, FullColumn);
+    helpers::prepareColumn(main.Cards[1], 1, FullColumn);
     QVERIFY(main.Cards[1]->GameOver);
     main.Cards[1]->l_chance->setCol1(QString()); // as Undo leaves it
     main.NextPlayer(1);
@@ -234,7 +224,7 @@ void TestTurns::unreadableGrandTotalStillEndsTheGame()
 {
     Tw_Quindle_Main &main = *m_main;
     helpers::newGame(&main, 2);
-    prepare(main.Cards[2], 1, OneShort);
+    helpers::prepareColumn(main.Cards[2], 1, OneShort);
     main.Cards[1]->l_grand->setCol1(QString()); // player 1 never scored
     main.NextPlayer(1);
     m_fake->boxes.shown.clear();

@@ -166,7 +166,9 @@ void Tw_Quindle_Main::PrintScorecard1Click()
     if (!card)
         return;
     QWidget *client = card->client();
-    printCard(*printer, client->grab().toImage(), client->logicalDpiX());
+    // A printer that cannot be opened must not pass for a printed card.
+    if (!printCard(*printer, client->grab().toImage(), client->logicalDpiX()))
+        platform::showError(QStringLiteral("Unable to print the score card"));
 }
 
 void Tw_Quindle_Main::About1Click()

@@ -40,6 +40,15 @@ void fillColumn(Tw_Card *card, int column, const QString &cells)
         rows[i]->setCol(column, parts[i] == QLatin1String(".") ? QString() : parts[i]);
 }
 
+void prepareColumn(Tw_Card *card, int column, const QString &cells)
+{
+    fillColumn(card, column, cells);
+    card->setQuiet(true);
+    card->UpdateUpperTotals(column);
+    card->UpdateLowerTotals(column);
+    card->setQuiet(false);
+}
+
 QString column(const Tw_Card *card, int column)
 {
     QStringList parts;

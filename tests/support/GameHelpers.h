@@ -18,6 +18,9 @@ void setHeld(Tw_Quindle_Main *main, const QString &held);
 // The 13 category cells of one column, upper then lower, separated by
 // spaces; "." leaves a cell empty: "1 2 3 4 5 6 . . 25 30 40 50 20".
 void fillColumn(Tw_Card *card, int column, const QString &cells);
+// fillColumn, then the column's totals recounted without a game-over box,
+// as a game would have left the card.
+void prepareColumn(Tw_Card *card, int column, const QString &cells);
 // The column's 13 category cells in the same form.
 QString column(const Tw_Card *card, int column);
 // Press and release the roll control with the left button.
