@@ -23,6 +23,22 @@ void setHeld(Tw_Quindle_Main *main, const QString &held)
         main->Dice[i]->setSelected(held.at(i - 1) == QLatin1Char('1'));
 }
 
+QString faces(const Tw_Quindle_Main *main)
+{
+    QString result;
+    for (int i = 1; i <= 5; ++i)
+        result += QString::number(main->Dice[i]->Value());
+    return result;
+}
+
+QString held(const Tw_Quindle_Main *main)
+{
+    QString result;
+    for (int i = 1; i <= 5; ++i)
+        result += main->Dice[i]->Selected() ? QLatin1Char('1') : QLatin1Char('0');
+    return result;
+}
+
 static QList<TCardLine *> categoryRows(const Tw_Card *card)
 {
     QList<TCardLine *> rows;

@@ -15,6 +15,9 @@ namespace helpers {
 void setDice(Tw_Quindle_Main *main, const QString &faces);
 // "10010": die i is held when the i-th character is 1.
 void setHeld(Tw_Quindle_Main *main, const QString &held);
+// The dice in the forms setDice and setHeld take.
+QString faces(const Tw_Quindle_Main *main);
+QString held(const Tw_Quindle_Main *main);
 // The 13 category cells of one column, upper then lower, separated by
 // spaces; "." leaves a cell empty: "1 2 3 4 5 6 . . 25 30 40 50 20".
 void fillColumn(Tw_Card *card, int column, const QString &cells);
