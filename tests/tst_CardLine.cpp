@@ -231,7 +231,7 @@ void TestCardLine::checkRowShowsCheckMarks()
         }
         QImage expected(25, 15, QImage::Format_RGB32);
         expected.fill(Qt::white);
-        QPainter(&expected).drawImage(0, 0, QImage(res::checkMarks(marks)));
+        QPainter(&expected).drawImage(0, 0, QImage(res::bitmap(res::checkMarks(marks))));
         QCOMPARE(image.copy(Lefts[c - 1], 1, 25, 15), expected);
     }
 }

@@ -96,7 +96,7 @@ void TestResources::pictures_data()
     for (int id : {1, 2, 3, 6})
         add(QStringLiteral("rolls %1").arg(id), res::bitmap(id), {80, 35}, "indexed");
     for (int n = 1; n <= 3; ++n)
-        add(QStringLiteral("%1 checks").arg(n), res::checkMarks(n), {25, 15}, "indexed");
+        add(QStringLiteral("%1 checks").arg(n), res::bitmap(res::checkMarks(n)), {25, 15}, "indexed");
     add("cup strip", res::bitmap(4), {410, 40}, "plain");
     add("tray blend", res::bitmap(5), {50, 50}, "plain");
     add("card title", res::bitmap(res::CardTitle), {180, 25}, "plain");
@@ -109,7 +109,7 @@ void TestResources::pictures_data()
     for (int n = 1; n <= 4; ++n)
         add(QStringLiteral("icon %1").arg(n), res::icon(n), {32, 32}, "see-through");
     for (int n = 1; n <= 5; ++n)
-        add(QStringLiteral("decoration %1").arg(n), res::decoration(n), {32, 32}, "see-through");
+        add(QStringLiteral("decoration %1").arg(n), res::bitmap(res::decoration(n)), {32, 32}, "see-through");
     for (int n = 1; n <= 2; ++n)
         add(QStringLiteral("cursor %1").arg(n), res::cursor(n), {32, 32}, "see-through");
 }

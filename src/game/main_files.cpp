@@ -13,7 +13,6 @@
 #include <QPrinter>
 #include <QSaveFile>
 #include <QScopedValueRollback>
-#include <QSignalBlocker>
 
 namespace {
 
@@ -54,32 +53,13 @@ SavedGame gameOf(const Tw_Quindle_Main &main)
     return game;
 }
 
-// An upper bonus that an opened game brings back is no new bonus to cheer:
-// the sound switch is off while the cards are recounted, without telling
-// anyone who watches the switch.
-class SoundMute {
-public:
-    explicit SoundMute(QAction *sound) : m_sound(sound), m_blocker(sound), m_on(sound->isChecked())
-    {
-        m_sound->setChecked(false);
-    }
-    ~SoundMute() { m_sound->setChecked(m_on); }
-    SoundMute(const SoundMute &) = delete;
-    SoundMute &operator=(const SoundMute &) = delete;
-
-private:
-    QAction *m_sound;
-    QSignalBlocker m_blocker;
-    bool m_on;
-};
-
 void restoreCard(Tw_Card *card, const SavedGame::Card &cells)
 {
     for (int row = 0; row < SavedGame::Rows; ++row) {
         for (int column = 1; column <= SavedGame::Columns; ++column)
             card->ScoreLines[row]->setCol(column, cells[row][column - 1]);
     }
-    // A complete card is no news to anyone opening the game.
+    // A complete card or a bonus is no news to anyone opening the game.
     card->setQuiet(true);
     for (int column = 1; column <= 3; ++column)
         card->UpdateUpperTotals(column);
@@ -148,7 +128,6 @@ void Tw_Quindle_Main::LoadGame1Click()
         setStatusText(panel, game.status[panel]);
     {
         const QScopedValueRollback<bool> restoring(m_restoring, true);
-        const SoundMute mute(Sound1);
         for (int player = 1; player <= Players; ++player)
             restoreCard(Cards[player], game.cards[player - 1]);
     }

@@ -25,7 +25,7 @@ QFont uiFont(bool bold)
     return f;
 }
 
-QString checkMarks(int count) { return bitmap(QStringLiteral("%1CHECK").arg(count)); }
-QString decoration(int n) { return bitmap(QStringLiteral("DECO%1").arg(n)); }
+QString checkMarks(int count) { return QStringLiteral("%1CHECK").arg(count); }
+QString decoration(int n) { return QStringLiteral("DECO%1").arg(n); }
 
 } // namespace res

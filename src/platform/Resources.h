@@ -19,7 +19,7 @@ QString font(bool bold);
 // The font the layouts draw their texts in: 11 pixels high.
 QFont uiFont(bool bold = false);
 
-// Names of the pictures that carry no number.
+// Names of the pictures that carry no number; res::bitmap(name) is the path.
 inline const QString CardTitle = QStringLiteral("CARDTITLE");
 inline const QString CardHeading = QStringLiteral("CARDHEADING");
 inline const QString CardUpper = QStringLiteral("CARDUPPER");
@@ -29,6 +29,6 @@ inline const QString WizardModem = QStringLiteral("WIZMODEM");
 inline const QString WizardCable = QStringLiteral("WIZCABLE");
 inline const QString WizardMonitor = QStringLiteral("WIZMONITOR");
 QString checkMarks(int count);          // "1CHECK".."3CHECK"
-QString decoration(int n);              // die-face decorations 1..5 of the wizard
+QString decoration(int n);              // "DECO1".."DECO5", the wizard's die faces
 
 } // namespace res

@@ -9,6 +9,15 @@ TImage::TImage(QWidget *parent)
 {
 }
 
+TImage *TImage::create(QWidget *parent, const char *name, const QString &path, QPoint topLeft)
+{
+    auto *image = new TImage(parent);
+    image->setObjectName(QLatin1String(name));
+    image->setPicture(QImage(path));
+    image->setGeometry(QRect(topLeft, image->picture().size()));
+    return image;
+}
+
 void TImage::setPicture(const QImage &picture)
 {
     m_picture = picture;

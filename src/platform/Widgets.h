@@ -11,6 +11,9 @@ class TImage : public QWidget {
     Q_OBJECT
 public:
     explicit TImage(QWidget *parent = nullptr);
+    // A picture control named `name` at `topLeft`, sized to the picture.
+    static TImage *create(QWidget *parent, const char *name, const QString &path,
+                          QPoint topLeft);
     const QImage &picture() const { return m_picture; }
     void setPicture(const QImage &picture);
     int Tag = 0;

@@ -141,18 +141,10 @@ TCardLine *Tw_Card::addRow(const char *name, int tag, int top, int height, int t
 
 void Tw_Card::createArtwork()
 {
-    auto picture = [this](const char *name, const QString &resource, int left, int top) {
-        auto *image = new TImage(m_client);
-        image->setObjectName(QLatin1String(name));
-        const QImage art(res::bitmap(resource));
-        image->setPicture(art);
-        image->setGeometry(left, top, art.width(), art.height());
-        return image;
-    };
-    Image4 = picture("Image4", res::CardTitle, 4, 4);
-    Image2 = picture("Image2", res::CardHeading, 4, 34);
-    Image1 = picture("Image1", res::CardUpper, 4, 52);
-    Image3 = picture("Image3", res::CardLower, 4, 194);
+    Image4 = TImage::create(m_client, "Image4", res::bitmap(res::CardTitle), {4, 4});
+    Image2 = TImage::create(m_client, "Image2", res::bitmap(res::CardHeading), {4, 34});
+    Image1 = TImage::create(m_client, "Image1", res::bitmap(res::CardUpper), {4, 52});
+    Image3 = TImage::create(m_client, "Image3", res::bitmap(res::CardLower), {4, 194});
     auto frame = [this](const char *name, int top, int height) {
         auto *shape = new TShape(m_client);
         shape->setObjectName(QLatin1String(name));
@@ -282,7 +274,7 @@ void Tw_Card::UpdateUpperTotals(int column)
     if (!UpperBonusGiven[column] && sum >= 63) {
         UpperBonusGiven[column] = true;
         u_bonus->setCol(column, QStringLiteral("35"));
-        if (m_main->SoundOn())
+        if (m_main->SoundOn() && !m_quiet)
             m_main->PlaySound(6, false);
     }
     const int bonus = UpperBonusGiven[column] ? 35 : 0;

@@ -49,7 +49,8 @@ public:
     bool hasEmptyCell() const;
     // Brings the card to the front of the client area and activates it.
     void showCard();
-    // While quiet, a recount announces no end of the player's game.
+    // While quiet (an opened game being recounted), a recount neither
+    // announces the end of the player's game nor cheers an upper bonus.
     void setQuiet(bool quiet) { m_quiet = quiet; }
 
 protected:

@@ -47,13 +47,6 @@ QRadioButton *radio(QWidget *parent, const char *name, const QString &caption, Q
     return button;
 }
 
-TImage *picture(QWidget *parent, const char *name, const QString &path, int left, int top)
-{
-    const QImage art(path);
-    auto *image = place<TImage>(parent, name, left, top, art.width(), art.height());
-    image->setPicture(art);
-    return image;
-}
 } // namespace
 
 Tw_New_Wizard::Tw_New_Wizard(Tw_Quindle_Main *main)
@@ -72,7 +65,7 @@ Tw_New_Wizard::Tw_New_Wizard(Tw_Quindle_Main *main)
     Panel1 = place<QFrame>(this, "Panel1", 0, 0, 412, 165);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     paint(Panel1, Green);
-    i_bit = picture(Panel1, "i_bit", res::bitmap(res::WizardTitle), 8, 8);
+    i_bit = TImage::create(Panel1, "i_bit", res::bitmap(res::WizardTitle), {8, 8});
     Notebook1 = place<QStackedWidget>(Panel1, "Notebook1", 192, 4, 213, 157);
     paint(Notebook1, Silver);
     // On silver the style's pale disabled text would vanish; the choices
@@ -134,12 +127,12 @@ void Tw_New_Wizard::createPlayersPage()
 
     Bevel2 = place<QFrame>(Page1, "Bevel2", 1, 44, 210, 2);
     Bevel2->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-    picture(Page1, "Image2", res::bitmap(res::WizardModem), 8, 48);
+    TImage::create(Page1, "Image2", res::bitmap(res::WizardModem), {8, 48});
     rb_direct = radio(Page1, "rb_direct", QStringLiteral("2 Player via Modem"), {48, 56, 153, 17}, 5);
-    picture(Page1, "Image1", res::bitmap(res::WizardCable), 8, 80);
+    TImage::create(Page1, "Image1", res::bitmap(res::WizardCable), {8, 80});
     rb_internet = radio(Page1, "rb_internet", QStringLiteral("Up to 4 Players via Internet"),
                         {48, 92, 153, 17}, 6);
-    picture(Page1, "Image3", res::bitmap(res::WizardMonitor), 8, 116);
+    TImage::create(Page1, "Image3", res::bitmap(res::WizardMonitor), {8, 116});
     rb_local = radio(Page1, "rb_local", QStringLiteral("Local"), {48, 128, 153, 17}, 7);
     // Play is always local on one computer; the other ways are only shown.
     auto *connections = new QButtonGroup(Page1);
@@ -179,8 +172,8 @@ void Tw_New_Wizard::createTypePage()
     const QPoint decorations[5] = {{12, 40}, {56, 68}, {4, 84}, {56, 112}, {16, 120}};
     for (int i = 0; i < 5; ++i) {
         const QByteArray name = "Image" + QByteArray::number(i + 4);
-        picture(Type, name.constData(), res::decoration(i + 1), decorations[i].x(),
-                decorations[i].y())->lower();
+        TImage::create(Type, name.constData(), res::bitmap(res::decoration(i + 1)),
+                       decorations[i])->lower();
     }
     for (QRadioButton *button : {rb_reg, rb_trip, rb_easy, rb_hard}) {
         connect(button, &QRadioButton::toggled, this, [this](bool on) {
