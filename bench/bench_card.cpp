@@ -38,7 +38,7 @@ void BenchCard::fullRepaintOfAFilledTripleCard()
     Tw_Quindle_Main main;
     main.show();
     main.QuickStart(1, false, true);
-    Tw_Card *card = main.Cards[1];
+    Tw_Card *card = main.card(1);
     fill(card);
     QVERIFY(QTest::qWaitForWindowExposed(&main));
     QBENCHMARK {
@@ -52,7 +52,7 @@ void BenchCard::repaintOfOneRow()
     Tw_Quindle_Main main;
     main.show();
     main.QuickStart(1, false, true);
-    Tw_Card *card = main.Cards[1];
+    Tw_Card *card = main.card(1);
     QVERIFY(QTest::qWaitForWindowExposed(&main));
     QVERIFY(card->l_grand->isVisible());
     QBENCHMARK {

@@ -167,8 +167,8 @@ void TestBadFiles::unwritableTargetsAreReported()
              QStringList{QStringLiteral("Cannot open file %1.").arg(m_game->path(target))});
     QCOMPARE(helpers::describe(*m_game->main), before);
     // The game goes on: player 2 can still score.
-    helpers::clickRow(m_game->main->Cards[2]->l_chance, 15);
-    QCOMPARE(m_game->main->Cards[2]->l_chance->Col1(), QStringLiteral("15"));
+    helpers::clickRow(m_game->main->card(2)->l_chance, 15);
+    QCOMPARE(m_game->main->card(2)->l_chance->Col1(), QStringLiteral("15"));
 }
 
 // A file size limit makes the write fail half-way, as a full disk would.
@@ -179,7 +179,7 @@ void TestBadFiles::aFailingWriteKeepsTheEarlierSave()
     m_game->save(file);
     const QByteArray earlier = helpers::readFile(file);
     QVERIFY(readSavedGame(earlier).ok());
-    helpers::clickRow(m_game->main->Cards[2]->l_chance, 15);
+    helpers::clickRow(m_game->main->card(2)->l_chance, 15);
 
     rlimit limit{};
     QCOMPARE(getrlimit(RLIMIT_FSIZE, &limit), 0);

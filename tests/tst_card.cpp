@@ -32,7 +32,7 @@ private slots:
     void fullSingleColumnDoesNotEndATripleGame();
 
 private:
-    Tw_Card *card(int player) const { return m_game->main->Cards[player]; }
+    Tw_Card *card(int player) const { return m_game->main->card(player); }
 
     std::unique_ptr<FileGame> m_game;
 };
@@ -69,12 +69,12 @@ void TestCard::clicksThatScoreNothing()
     m_game->rollAs(QStringLiteral("33311"));
     if (!scored.isEmpty())
         helpers::clickRow(card(1)->findChild<TCardLine *>(scored));
-    const bool couldScore = m_game->main->CanScore;
+    const bool couldScore = m_game->main->CanScore();
     m_game->fake.boxes.defaultAnswer = 1; // No, keep the turn
     helpers::clickRow(card(player)->findChild<TCardLine *>(row));
     QCOMPARE(helpers::column(card(1), 1), after);
     QCOMPARE(helpers::column(card(players), 1), players == 1 ? after : Empty13);
-    QCOMPARE(m_game->main->CanScore, couldScore);
+    QCOMPARE(m_game->main->CanScore(), couldScore);
     QCOMPARE(m_game->fake.boxes.shown.size(), row == QLatin1String("u_4") ? 1 : 0);
 }
 
@@ -120,7 +120,7 @@ void TestCard::hardModeFillsLeftToRight()
     m_game->rollAs(QStringLiteral("66666"));
     helpers::clickRow(row, 75);
     QCOMPARE(row->Col3(), QStringLiteral("12"));
-    QVERIFY(m_game->main->CanScore);
+    QVERIFY(m_game->main->CanScore());
 }
 
 void TestCard::totalsCountTheColumnFactor_data()
@@ -171,7 +171,7 @@ void TestCard::fullSingleColumnDoesNotEndATripleGame()
     helpers::clickRow(card(1)->l_chance, 15);
     QCOMPARE(card(1)->l_chance->Col1(), QStringLiteral("15"));
     QVERIFY(m_game->fake.boxes.shown.isEmpty());
-    QVERIFY(!card(1)->GameOver && !m_game->main->NoGame);
+    QVERIFY(!card(1)->GameOver && !m_game->main->NoGame());
     QVERIFY(card(1)->isEnabled());
 }
 

@@ -29,7 +29,7 @@ private slots:
     void clicksThatEarnNoQuindleBonus();
 
 private:
-    Tw_Card *card(int player) const { return m_game->main->Cards[player]; }
+    Tw_Card *card(int player) const { return m_game->main->card(player); }
     int timesPlayed(int sound) const { return int(m_game->fake.sound.played().count(sound)); }
 
     std::unique_ptr<FileGame> m_game;
@@ -96,7 +96,7 @@ void TestCardBonus::eachCardHasItsOwnUpperBonus()
     for (int player = 1; player <= 2; ++player)
         helpers::fillColumn(card(player), 1, QStringLiteral("3 6 9 12 15 . . . . . . . ."));
     for (int player = 1; player <= 2; ++player) {
-        QCOMPARE(m_game->main->CurrentPlayer, player);
+        QCOMPARE(m_game->main->CurrentPlayer(), player);
         m_game->rollAs(QStringLiteral("66612"));
         helpers::clickRow(card(player)->u_6);
         QCOMPARE(card(player)->u_bonus->Col1(), QStringLiteral("35"));
@@ -125,7 +125,7 @@ void TestCardBonus::quindleBonuses()
         m_game->rollAs(QStringLiteral("44444"));
         helpers::clickRow(target, 80);
         seen << c->l_bonus->Col1() + QLatin1Char(' ') + c->l_l_total->Col1()
-                    + (m_game->main->CanScore ? QStringLiteral(" open") : QString());
+                    + (m_game->main->CanScore() ? QStringLiteral(" open") : QString());
     }
     QCOMPARE(seen, (QStringList{"1 335", "2 435", "3 535", "3 535 open"}));
     QCOMPARE(c->l_quindle->Col1(), QStringLiteral("50"));
@@ -175,7 +175,7 @@ void TestCardBonus::clicksThatEarnNoQuindleBonus()
     QCOMPARE(c->l_quindle->Col1(), after);
     QCOMPARE(c->l_bonus->Col1() + c->l_bonus->Col2() + c->l_bonus->Col3(), QString());
     QCOMPARE(m_game->fake.boxes.shown.size(), dice.count(dice.front()) == 5 ? 0 : 1);
-    QCOMPARE(m_game->main->CanScore, before == after);
+    QCOMPARE(m_game->main->CanScore(), before == after);
 }
 
 QUINDLE_TEST_MAIN(TestCardBonus)

@@ -93,7 +93,7 @@ private slots:
     void playerMovesTheCardButCannotResizeIt();
 
 private:
-    Tw_Card *card() const { return m_main->Cards[1]; }
+    Tw_Card *card() const { return m_main->card(1); }
 
     std::unique_ptr<FakePlatform> m_platform;
     std::unique_ptr<Tw_Quindle_Main> m_main;

@@ -16,9 +16,9 @@ namespace {
 QStringList cells(const Tw_Quindle_Main &main)
 {
     QStringList cards;
-    for (int p = 1; p <= main.Players; ++p) {
+    for (int p = 1; p <= main.Players(); ++p) {
         QStringList texts;
-        for (const TCardLine *row : main.Cards[p]->ScoreLines)
+        for (const TCardLine *row : main.card(p)->ScoreLines)
             texts << row->Col1() + QLatin1Char('|') + row->Col2() + QLatin1Char('|') + row->Col3();
         cards << texts.join(QLatin1Char(' '));
     }
@@ -29,7 +29,7 @@ QStringList cells(const Tw_Quindle_Main &main)
 void prepare(Tw_Quindle_Main &main, const QString &column)
 {
     const QStringList part = column.split(QLatin1Char(' '));
-    helpers::prepareColumn(main.Cards[part[0].toInt()], part[1].toInt(),
+    helpers::prepareColumn(main.card(part[0].toInt()), part[1].toInt(),
                            part.mid(2).join(QLatin1Char(' ')));
 }
 
@@ -78,8 +78,8 @@ private:
 QList<int> TestFiles::enabledCards() const
 {
     QList<int> enabled;
-    for (int p = 1; p <= m_game->main->Players; ++p) {
-        if (m_game->main->Cards[p]->isEnabled())
+    for (int p = 1; p <= m_game->main->Players(); ++p) {
+        if (m_game->main->card(p)->isEnabled())
             enabled << p;
     }
     return enabled;
@@ -143,7 +143,7 @@ void TestFiles::gamesComeBackWithTheirTotalsAndTurn()
     QFETCH(QStringList, totals);
     Tw_Quindle_Main &main = *m_game->main;
     helpers::newGame(&main, players, triple, hard);
-    main.Cards[1]->l_bonus->setCol1(bonus);
+    main.card(1)->l_bonus->setCol1(bonus);
     for (const QString &column : columns)
         prepare(main, column);
     main.NextPlayer(atTurn == 1 ? players : atTurn - 1);
@@ -159,11 +159,11 @@ void TestFiles::gamesComeBackWithTheirTotalsAndTurn()
     QCOMPARE(cells(main), before);
     for (const QString &total : totals) {
         const QStringList part = total.split(QLatin1Char(' '));
-        QCOMPARE(main.Cards[part[0].toInt()]->findChild<TCardLine *>(part[1])->col(part[2].toInt()),
+        QCOMPARE(main.card(part[0].toInt())->findChild<TCardLine *>(part[1])->col(part[2].toInt()),
                  part[3]);
     }
-    QCOMPARE(main.Cards[1]->TripleMode, triple);
-    QCOMPARE(main.Cards[1]->HardMode && triple, hard);
+    QCOMPARE(main.card(1)->TripleMode, triple);
+    QCOMPARE(main.card(1)->HardMode && triple, hard);
     QCOMPARE(enabledCards(), QList<int>{atTurn});
     QCOMPARE(main.statusText(2), QStringLiteral("Player %1's Turn").arg(atTurn));
     // The tray as after any set-up.
@@ -207,14 +207,14 @@ void TestFiles::theTurnOrTheEndIsDecidedAfterEveryCard()
     const bool over = outcome.size() > 1;
     QCOMPARE(m_game->fake.boxes.texts(), over ? QStringList{outcome} : QStringList());
     QCOMPARE(enabledCards(), over ? QList<int>() : QList<int>{outcome.toInt()});
-    QCOMPARE(m_game->main->NoGame, over);
+    QCOMPARE(m_game->main->NoGame(), over);
     if (over) {
         QCOMPARE(m_game->main->RollsLeft(), -1);
     } else {
-        QCOMPARE(m_game->main->CurrentPlayer, outcome.toInt());
+        QCOMPARE(m_game->main->CurrentPlayer(), outcome.toInt());
         QCOMPARE(m_game->main->statusText(2), QStringLiteral("Player %1's Turn").arg(outcome));
     }
-    QVERIFY(!m_game->main->Cards[players]->l_grand->Col1().isEmpty());
+    QVERIFY(!m_game->main->card(players)->l_grand->Col1().isEmpty());
 }
 
 QUINDLE_TEST_MAIN(TestFiles)

@@ -135,7 +135,7 @@ void TestGame::onePlayerRegularGameFromMenuToWinner()
     Tw_Quindle_Main &main = *m_main;
     rng::setSeed(20261206);
     startByWizard(main, "rb_one", "rb_reg");
-    Tw_Card *card = main.Cards[1];
+    Tw_Card *card = main.card(1);
     for (int turn = 0; turn < 13; ++turn) {
         QCOMPARE(main.statusText(2), QStringLiteral("Player 1's Turn"));
         playTurn(main, card->ScoreLines[turn]);
@@ -145,7 +145,7 @@ void TestGame::onePlayerRegularGameFromMenuToWinner()
     QCOMPARE(helpers::column(card, 1).count(QLatin1Char('.')), 0);
     QCOMPARE(m_fake->boxes.texts().mid(m_fake->boxes.texts().size() - 2),
              QStringList({"Player 1, your game is over.", "Player 1 wins the game!"}));
-    QVERIFY(main.NoGame);
+    QVERIFY(main.NoGame());
     // The sounds of a roll: the rattle loops at every press.
     QVERIFY(m_fake->sound.log.contains(QStringLiteral("2 loop")));
 }
@@ -160,14 +160,14 @@ void TestGame::twoPlayerGameAlternatesAndNamesTheHigherTotal()
     for (int turn = 0; turn < 26; ++turn) {
         const int player = turn % 2 + 1;
         QCOMPARE(main.statusText(2), QStringLiteral("Player %1's Turn").arg(player));
-        QVERIFY(main.Cards[player]->isEnabled());
-        QVERIFY(!main.Cards[3 - player]->isEnabled());
+        QVERIFY(main.card(player)->isEnabled());
+        QVERIFY(!main.card(3 - player)->isEnabled());
         // Player 2 fills his card from the bottom up.
         const int row = player == 1 ? turn / 2 : 12 - turn / 2;
-        playTurn(main, main.Cards[player]->ScoreLines[row]);
+        playTurn(main, main.card(player)->ScoreLines[row]);
     }
-    const int total1 = grandTotal(main.Cards[1]);
-    const int total2 = grandTotal(main.Cards[2]);
+    const int total1 = grandTotal(main.card(1));
+    const int total2 = grandTotal(main.card(2));
     const int winner = total2 > total1 ? 2 : 1;
     QCOMPARE(m_fake->boxes.texts().last(), QStringLiteral("Player %1 wins the game!").arg(winner));
     QVERIFY(m_fake->sound.log.isEmpty());
@@ -180,7 +180,7 @@ void TestGame::tripleEasyGameFillsTheClickedColumns()
     rng::setSeed(7);
     startByWizard(main, "rb_one", "rb_trip");
     QCOMPARE(main.statusText(1), QStringLiteral("Triple (Easy) Quindle"));
-    Tw_Card *card = main.Cards[1];
+    Tw_Card *card = main.card(1);
     const int xs[3] = {15, 45, 75};
     for (int turn = 0; turn < 39; ++turn) {
         helpers::roll(&main);

@@ -62,8 +62,8 @@ QStringList setUp(const Tw_Quindle_Main &main)
                  .arg(helpers::held(&main)).arg(main.Dice[1]->isEnabled())
                  .arg(main.SaveGame1->isEnabled()).arg(main.PrintScorecard1->isEnabled())
                  .arg(main.ClientArea->subWindowList().size());
-    for (const Tw_Card *card : main.Cards) {
-        if (card) {
+    for (int p = 1; p <= 4; ++p) {
+        if (const Tw_Card *card = main.card(p)) {
             lines << QStringLiteral("card %1 %2%3%4 '%5' at %6,%7").arg(card->PlayerNo)
                          .arg(card->TripleMode).arg(card->HardMode).arg(card->isEnabled())
                          .arg(card->windowTitle()).arg(card->x()).arg(card->y());
@@ -214,12 +214,12 @@ void TestNewGame::finishSetsUpWhatQuickStartSetsUp()
         QStringLiteral("held 00000, dice enabled 0, save 1, print 1, %1 windows").arg(players)};
     for (int i = 1; i <= players; ++i) {
         expected << QStringLiteral("card %1 %2%3%4 'Player %1's score card' at %5,%5").arg(i)
-                        .arg(triple).arg(hard).arg(i == 1).arg(main.CardLeft[i]);
-        QCOMPARE(main.Cards[i]->windowIcon().pixmap(16).toImage(),
+                        .arg(triple).arg(hard).arg(i == 1).arg(5 + 20 * (i - 1));
+        QCOMPARE(main.card(i)->windowIcon().pixmap(16).toImage(),
                  QIcon(res::icon(i)).pixmap(16).toImage());
     }
     QCOMPARE(setUp(main), expected);
-    QCOMPARE(main.ClientArea->currentSubWindow(), main.Cards[1].data());
+    QCOMPARE(main.ClientArea->currentSubWindow(), main.card(1));
 
     helpers::newGame(&main, 4);
     if (quickStart.isEmpty())
@@ -236,8 +236,8 @@ void TestNewGame::hardFlagFollowsTheLevelEvenInARegularGame()
 {
     clickThrough(openWizard(*m_game->main),
                  QStringLiteral("rb_one cb_next rb_trip rb_hard rb_reg cb_next"));
-    QVERIFY(m_game->main->Cards[1]->HardMode);
-    QVERIFY(!m_game->main->Cards[1]->TripleMode);
+    QVERIFY(m_game->main->card(1)->HardMode);
+    QVERIFY(!m_game->main->card(1)->TripleMode);
     QCOMPARE(m_game->main->statusText(1), QStringLiteral("Regular Quindle"));
 }
 

@@ -105,7 +105,7 @@ void TestPrint::printingGivesOnePageWithTheActiveCard()
     Tw_Quindle_Main main;
     main.show();
     helpers::newGame(&main, 2);
-    helpers::fillColumn(main.Cards[2], 1, QStringLiteral(". 2 3 4 5 6 17 18 25 30 40 50 22"));
+    helpers::fillColumn(main.card(2), 1, QStringLiteral(". 2 3 4 5 6 17 18 25 30 40 50 22"));
     main.NextPlayer(1);
     main.PrintScorecard1->trigger();
     QCOMPARE(fake.printing.asked, 1);
@@ -133,8 +133,8 @@ void TestPrint::printingGivesOnePageWithTheActiveCard()
     // The card in front, player 2's, not the first one.
     const QImage printed = QImage::fromData(image.second).convertToFormat(QImage::Format_RGB32);
     QCOMPARE(printed.size(), QSize(269, 388));
-    QVERIFY(meanDifference(printed, clientImage(main.Cards[2]))
-            < meanDifference(printed, clientImage(main.Cards[1])));
+    QVERIFY(meanDifference(printed, clientImage(main.card(2)))
+            < meanDifference(printed, clientImage(main.card(1))));
 }
 
 void TestPrint::cancellingPrintsNothing()

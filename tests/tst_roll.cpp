@@ -183,7 +183,7 @@ void TestRoll::rollPlaysItsSoundsAndCounts()
         QCOMPARE(table.faces(), dice);
         table.release(part);
     }
-    QCOMPARE(main.CanScore, true);
+    QCOMPARE(main.CanScore(), true);
     QCOMPARE(main.RollsLeft(), 3 - rolls);
     QVERIFY(table.showsRolls(3 - rolls));
     QTRY_COMPARE_WITH_TIMEOUT(main.a_roll->Play(), false, 10000);

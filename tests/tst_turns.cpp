@@ -18,8 +18,8 @@ const QString FullColumn = QStringLiteral("3 6 9 12 15 18 20 20 25 30 40 50 20")
 QString enabledCards(const Tw_Quindle_Main &main)
 {
     QString result;
-    for (int i = 1; i <= main.Players; ++i)
-        result += main.Cards[i]->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+    for (int i = 1; i <= main.Players(); ++i)
+        result += main.card(i)->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
     return result;
 }
 } // namespace
@@ -40,7 +40,7 @@ private:
     void score(const QString &dice, const char *row, int x = 15)
     {
         m_game->rollAs(dice);
-        const Tw_Card *card = m_game->main->Cards[m_game->main->CurrentPlayer];
+        const Tw_Card *card = m_game->main->card(m_game->main->CurrentPlayer());
         helpers::clickRow(card->findChild<TCardLine *>(row), x);
     }
 
@@ -88,7 +88,7 @@ void TestTurns::lastPlayerCompletingEndsTheGameAndNamesTheWinner()
         if (p == players)
             columns.last().replace(QStringLiteral(" 50 "), QStringLiteral(" . "));
         for (int c = 1; c <= columns.size() && !columns[c - 1].isEmpty(); ++c)
-            helpers::prepareColumn(main.Cards[p], c, columns[c - 1]);
+            helpers::prepareColumn(main.card(p), c, columns[c - 1]);
     }
     main.NextPlayer(players == 1 ? 1 : players - 1);
     m_game->fake.boxes.shown.clear();
@@ -96,8 +96,8 @@ void TestTurns::lastPlayerCompletingEndsTheGameAndNamesTheWinner()
     QCOMPARE(m_game->fake.boxes.texts(),
              QStringList({QStringLiteral("Player %1, your game is over.").arg(players),
                           outcome}));
-    QVERIFY(main.NoGame);
-    QVERIFY(!main.CanScore);
+    QVERIFY(main.NoGame());
+    QVERIFY(!main.CanScore());
     QCOMPARE(enabledCards(main), QString(players, QLatin1Char('0')));
     QVERIFY(!main.Dice[1]->isEnabled());
     // Nothing more can be rolled.
@@ -130,19 +130,21 @@ void TestTurns::turnPassesOverCompleteCards()
     for (int p = 1; p <= 2; ++p) {
         if (cards[p - 1] == QLatin1String("empty"))
             continue;
-        helpers::prepareColumn(main.Cards[p], 1, FullColumn);
-        QVERIFY(main.Cards[p]->GameOver);
+        helpers::prepareColumn(main.card(p), 1, FullColumn);
+        QVERIFY(main.card(p)->GameOver);
         if (cards[p - 1] == QLatin1String("emptied"))
-            main.Cards[p]->l_chance->setCol1(QString());
+            main.card(p)->l_chance->setCol1(QString());
     }
+    // A quiet recount leaves the turn alone; player 2 hands it to player 3.
+    main.card(1)->setEnabled(false);
     main.NextPlayer(2);
-    QCOMPARE(main.CurrentPlayer, 3);
+    QCOMPARE(main.CurrentPlayer(), 3);
     m_game->fake.boxes.shown.clear();
     score(QStringLiteral("12345"), "l_chance");
-    QCOMPARE(main.CurrentPlayer, next);
+    QCOMPARE(main.CurrentPlayer(), next);
     QCOMPARE(main.statusText(2), QStringLiteral("Player %1's Turn").arg(next));
     QCOMPARE(enabledCards(main), QStringLiteral("000").replace(next - 1, 1, QLatin1Char('1')));
-    QCOMPARE(main.ClientArea->currentSubWindow(), main.Cards[next].data());
+    QCOMPARE(main.ClientArea->currentSubWindow(), main.card(next));
     QVERIFY(m_game->fake.boxes.shown.isEmpty());
 }
 

@@ -27,7 +27,7 @@ private slots:
     void undoIsOfferedOnlyUntilTheNextPressOrSetUp();
 
 private:
-    Tw_Card *card(int player) const { return m_game->main->Cards[player]; }
+    Tw_Card *card(int player) const { return m_game->main->card(player); }
 
     std::unique_ptr<FileGame> m_game;
 };
@@ -79,10 +79,10 @@ void TestUndo::undoOfACompletedCardOfAnEarlierPlayer()
     m_game->fake.boxes.shown.clear();
     helpers::clickRow(card(1)->l_chance);
     QCOMPARE(m_game->fake.boxes.texts(), QStringList{"Player 1, your game is over."});
-    QCOMPARE(main.CurrentPlayer, 2);
+    QCOMPARE(main.CurrentPlayer(), 2);
     main.Undo1Click();
     QVERIFY(card(1)->l_chance->Col1().isEmpty());
-    QCOMPARE(main.CurrentPlayer, 1);
+    QCOMPARE(main.CurrentPlayer(), 1);
     QCOMPARE(main.statusText(2), QStringLiteral("Player 1's Turn"));
     QVERIFY(card(1)->isEnabled());
     QVERIFY(!card(2)->isEnabled());
@@ -92,7 +92,7 @@ void TestUndo::undoOfACompletedCardOfAnEarlierPlayer()
     QCOMPARE(m_game->fake.boxes.texts().last(), QStringLiteral("Player 1, your game is over."));
     helpers::clickRow(card(1)->l_chance);
     QVERIFY(!card(1)->l_chance->Col1().isEmpty());
-    QCOMPARE(main.CurrentPlayer, 2);
+    QCOMPARE(main.CurrentPlayer(), 2);
 }
 
 void TestUndo::undoTakesBackExactlyTheScoredCell_data()

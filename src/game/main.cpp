@@ -7,6 +7,7 @@
 #include "platform/Resources.h"
 #include "platform/Widgets.h"
 #include "scoring/card.h"
+#include "setup/newgame.h"
 
 #include <QAction>
 #include <QLabel>
@@ -76,8 +77,7 @@ Tw_Quindle_Main::~Tw_Quindle_Main()
     StopSound();
     delete m_wizard;
     // The cards go first, while the window they report to still exists.
-    for (int i = 1; i <= 4; ++i)
-        delete Cards[i];
+    ClearCards();
     if (w_Quindle_Main == this)
         w_Quindle_Main = nullptr;
 }
@@ -172,7 +172,7 @@ void Tw_Quindle_Main::createTray()
     i_rolls = new TImage(p_display);
     i_rolls->setObjectName(QStringLiteral("i_rolls"));
     i_rolls->resize(80, 35);
-    i_rolls->Tag = -1;
+    // The picture for three rolls, though none is possible before a game.
     i_rolls->setPicture(QImage(res::bitmap(3)));
 
     i_trans = new TImage(p_display);
@@ -226,9 +226,9 @@ void Tw_Quindle_Main::FormResize()
     i_rolls->move(i_trans->x() - i_rolls->width(), 0);
 }
 
-int Tw_Quindle_Main::RollsLeft() const
+Tw_Card *Tw_Quindle_Main::card(int player) const
 {
-    return i_rolls->Tag;
+    return player >= 1 && player <= 4 ? m_cards[player].data() : nullptr;
 }
 
 bool Tw_Quindle_Main::SoundOn() const

@@ -4,7 +4,8 @@
 // scorecards and the menus, and passes the turn from player to player.
 
 #include "game/rules.h"
-#include "scoring/card.h"
+#include "scoring/CardHost.h"
+#include "setup/GameSetup.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -16,34 +17,21 @@ class QMdiArea;
 class QMenu;
 class QMouseEvent;
 class TAnimated;
+class TCardLine;
 class TImage;
 class TQuindleDice;
 class TShape;
+class Tw_Card;
+struct SavedGame;
 
-class Tw_Quindle_Main : public QMainWindow {
+class Tw_Quindle_Main : public QMainWindow, public CardHost, public GameStarter {
     Q_OBJECT
 public:
     explicit Tw_Quindle_Main(QWidget *parent = nullptr);
     ~Tw_Quindle_Main() override;
 
-    // Game state. Arrays are indexed from 1, as players and dice are numbered.
+    // The dice of the tray, numbered from 1.
     std::array<TQuindleDice *, 6> Dice{};
-    std::array<QPointer<Tw_Card>, 5> Cards;
-    int Players = 0;
-    int CurrentPlayer = 1;
-    bool CanScore = false;
-    bool NoGame = true;
-    bool RollHeld = false;
-    std::array<int, 5> CardLeft{0, 5, 25, 45, 65};
-    std::array<int, 5> CardTop{0, 5, 25, 45, 65};
-
-    // The undo record.
-    int UndoPlayer = 1;
-    int UndoTag = 0;
-    bool UndoUpper = false;
-    int UndoColumn = 1;
-    int UndoRollsLeft = 0;
-    std::array<bool, 6> UndoHeld{};
 
     // Controls.
     QWidget *p_display = nullptr;
@@ -59,33 +47,50 @@ public:
             *EXit1 = nullptr, *Undo1 = nullptr, *N3 = nullptr, *Sound1 = nullptr,
             *Animation1 = nullptr, *Cascade1 = nullptr, *Tile1 = nullptr, *About1 = nullptr;
 
-    // Rolls the player at turn may still make, -1..3; kept in the Tag of i_rolls.
-    int RollsLeft() const;
-    void SetRollsLeft(int rolls);
-    bool SoundOn() const;
+    // Game state, as the rest of the program may read it.
+    Tw_Card *card(int player) const;
+    int Players() const { return m_players; }
+    int CurrentPlayer() const { return m_currentPlayer; }
+    bool CanScore() const override { return m_canScore; }
+    bool NoGame() const { return m_noGame; }
+    // Rolls the player at turn may still make, -1..3.
+    int RollsLeft() const { return m_rollsLeft; }
+    bool SoundOn() const override;
     bool AnimationOn() const;
     QString statusText(int panel) const;
-    void setStatusText(int panel, const QString &text);
     rules::DiceValues diceValues() const;
 
+    // Commands: everything a player does, without a mouse.
+    void StartGame(const GameSetup &setup) override;
+    void QuickStart(int players, bool hard, bool triple);
+    void pressRoll();
+    void releaseRoll();
+    // Holds or releases die 1..5, while the dice can be held.
+    void toggleDie(int die);
+    // Scores row `line` (0..13, in the card's ScoreLines order) of the player
+    // at turn; `column` is the column asked for, which only a Triple (Easy)
+    // game honours.
+    void scoreLine(int line, int column);
+
     // Turn flow.
-    void NextPlayer(int player);
+    void NextPlayer(int player) override;
     void FinishGame();
     void SetDiceEnabled(bool enabled);
     void SetDiceSelected(bool selected);
+    void SetRollsLeft(int rolls);
     void RecordUndo(int player, int tag, bool upper, int column);
-    // The main window's half of a scorecard's end-of-turn step.
-    void EndTurn(int player, int tag, bool upper, int column);
-    void QuickStart(int players, bool hard, bool triple);
-    void SaveCardPosition(int player);
+    void EndTurn(int player, int tag, bool upper, int column) override;
+    void SaveCardPosition(int player) override;
 
     // Rolling.
     void RollDice();
     void AnimateStep();
-    bool PlaySound(int sound, bool loop);
+    bool PlaySound(int sound, bool loop) override;
     void StopSound();
 
-    // Scoring rules: a score, 0 for an accepted zero, -1 for a declined one.
+    // Scoring rules on the dice of the tray: a score, 0 for an accepted
+    // zero, -1 for a declined one.
+    int ScoreRow(bool upper, int tag) override;
     int ScoreFace(int face);
     int ScoreOfAKind(int n);
     int ScoreFullHouse();
@@ -118,17 +123,40 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    struct UndoRecord {
+        int player = 1;
+        int tag = 0;
+        bool upper = false;
+        int column = 1;
+        int rollsLeft = 0;
+        std::array<bool, 6> held{};
+    };
+
     void createMenus();
     void createTray();
     void createStatusBar();
-    int scoreOrZero(bool qualifies, int score);
-    // Ends an animated roll: the dice land, and five of a kind is cheered.
+    void setStatusText(int panel, const QString &text);
+    int scoreCategory(rules::Category category);
+    void ClearCards();
+    void NewCard(int player, const GameSetup &setup);
+    // Gives the turn to `player`: the card `from` is closed, the player's
+    // card opened and brought to the front.
+    void handTurnTo(int player, Tw_Card *from);
+    // Ends a roll: the dice land, and five of a kind is cheered.
     void playLanding();
+    void showRollsLeft();
+    void restoreGame(const SavedGame &game);
 
-    // Set while an opened game's cards are recounted: each recount calls
-    // NextPlayer, which must neither pass the turn nor end the game before
-    // every card has been read (issue #5).
-    bool m_restoring = false;
+    std::array<QPointer<Tw_Card>, 5> m_cards;
+    int m_players = 0;
+    int m_currentPlayer = 1;
+    bool m_canScore = false;
+    bool m_noGame = true;
+    bool m_rollHeld = false;
+    int m_rollsLeft = -1;
+    std::array<int, 5> m_cardLeft{0, 5, 25, 45, 65};
+    std::array<int, 5> m_cardTop{0, 5, 25, 45, 65};
+    UndoRecord m_undo;
 
     // The New Game dialog while it is open; it has no parent, so that
     // disabling this window leaves it usable, and goes with this window.

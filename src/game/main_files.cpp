@@ -12,7 +12,6 @@
 #include <QMdiArea>
 #include <QPrinter>
 #include <QSaveFile>
-#include <QScopedValueRollback>
 
 namespace {
 
@@ -36,17 +35,17 @@ QString cannotOpen(const QString &path)
 SavedGame gameOf(const Tw_Quindle_Main &main)
 {
     SavedGame game;
-    game.players = main.Players;
-    game.hard = main.Cards[1]->HardMode;
-    game.triple = main.Cards[1]->TripleMode;
-    game.currentPlayer = main.CurrentPlayer;
+    game.players = main.Players();
+    game.hard = main.card(1)->HardMode;
+    game.triple = main.card(1)->TripleMode;
+    game.currentPlayer = main.CurrentPlayer();
     for (int panel = 0; panel < 3; ++panel)
         game.status[panel] = main.statusText(panel);
-    for (int player = 1; player <= main.Players; ++player) {
+    for (int player = 1; player <= main.Players(); ++player) {
         SavedGame::Card cells;
         for (int row = 0; row < SavedGame::Rows; ++row) {
             for (int column = 1; column <= SavedGame::Columns; ++column)
-                cells[row][column - 1] = main.Cards[player]->ScoreLines[row]->col(column);
+                cells[row][column - 1] = main.card(player)->ScoreLines[row]->col(column);
         }
         game.cards.append(cells);
     }
@@ -59,43 +58,24 @@ void restoreCard(Tw_Card *card, const SavedGame::Card &cells)
         for (int column = 1; column <= SavedGame::Columns; ++column)
             card->ScoreLines[row]->setCol(column, cells[row][column - 1]);
     }
-    // A complete card or a bonus is no news to anyone opening the game.
-    card->setQuiet(true);
-    for (int column = 1; column <= 3; ++column)
-        card->UpdateUpperTotals(column);
-    for (int column = 1; column <= 3; ++column)
-        card->UpdateLowerTotals(column);
-    card->setQuiet(false);
-}
-
-// The end of the game, or the stored player's turn, decided only now that
-// every card has been recounted (issue #5).
-void resumeTurn(Tw_Quindle_Main &main, int player)
-{
-    if (main.Cards[main.Players]->GameOver) {
-        main.FinishGame();
-        return;
-    }
-    for (int i = 1; i <= main.Players; ++i)
-        main.Cards[i]->setEnabled(false);
-    // Passing the turn on from the player before lets NextPlayer skip a
-    // player whose card is full, as it does in play.
-    main.NextPlayer(player == 1 ? main.Players : player - 1);
+    // A complete card or a bonus is no news to anyone opening the game, and
+    // the turn is decided only once every card has been read.
+    card->recountQuietly();
 }
 
 } // namespace
 
 void Tw_Quindle_Main::SaveGame1Click()
 {
-    if (!Cards[1])
+    if (!card(1))
         return;
     const QString path = askForFile(this, true);
     if (path.isEmpty())
         return;
     const QByteArray bytes = writeSavedGame(gameOf(*this));
-    // Issue #5: the game goes to a temporary file beside the target, which
-    // replaces the target only once it is complete, so a failing save never
-    // costs an earlier one.
+    // The game goes to a temporary file beside the target, which replaces
+    // the target only once it is complete, so a failing save never costs an
+    // earlier one.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         platform::showError(cannotOpen(path));
@@ -122,16 +102,26 @@ void Tw_Quindle_Main::LoadGame1Click()
         platform::showError(savedGameErrorText(reading.error, path));
         return;
     }
-    const SavedGame &game = reading.game;
+    restoreGame(reading.game);
+}
+
+void Tw_Quindle_Main::restoreGame(const SavedGame &game)
+{
     QuickStart(game.players, game.hard, game.triple);
     for (int panel = 0; panel < 3; ++panel)
         setStatusText(panel, game.status[panel]);
-    {
-        const QScopedValueRollback<bool> restoring(m_restoring, true);
-        for (int player = 1; player <= Players; ++player)
-            restoreCard(Cards[player], game.cards[player - 1]);
+    for (int player = 1; player <= m_players; ++player)
+        restoreCard(card(player), game.cards[player - 1]);
+    if (card(m_players)->GameOver) {
+        FinishGame();
+        return;
     }
-    resumeTurn(*this, game.currentPlayer);
+    for (int i = 1; i <= m_players; ++i)
+        card(i)->setEnabled(false);
+    // Passing the turn on from the player before lets NextPlayer pass over a
+    // player whose card is full, as it does in play.
+    const int player = game.currentPlayer;
+    NextPlayer(player == 1 ? m_players : player - 1);
 }
 
 void Tw_Quindle_Main::PrintScorecard1Click()
@@ -139,12 +129,12 @@ void Tw_Quindle_Main::PrintScorecard1Click()
     const std::unique_ptr<QPrinter> printer = platform::services().printing->choosePrinter(this);
     if (!printer)
         return;
-    auto *card = qobject_cast<Tw_Card *>(ClientArea->currentSubWindow());
-    if (!card)
-        card = Cards[CurrentPlayer];
-    if (!card)
+    auto *active = qobject_cast<Tw_Card *>(ClientArea->currentSubWindow());
+    if (!active)
+        active = card(m_currentPlayer);
+    if (!active)
         return;
-    QWidget *client = card->client();
+    QWidget *client = active->client();
     // A printer that cannot be opened must not pass for a printed card.
     if (!printCard(*printer, client->grab().toImage(), client->logicalDpiX()))
         platform::showError(QStringLiteral("Unable to print the score card"));

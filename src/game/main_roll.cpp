@@ -11,10 +11,16 @@
 
 void Tw_Quindle_Main::SetRollsLeft(int rolls)
 {
-    i_rolls->Tag = rolls < -1 ? -1 : rolls;
+    m_rollsLeft = rolls < -1 ? -1 : rolls;
+    showRollsLeft();
+}
+
+void Tw_Quindle_Main::showRollsLeft()
+{
+    // No roll left (-1) keeps whatever picture is shown.
     static constexpr int Pictures[4] = {6, 1, 2, 3};
-    if (i_rolls->Tag >= 0 && i_rolls->Tag <= 3)
-        i_rolls->setPicture(QImage(res::bitmap(Pictures[i_rolls->Tag])));
+    if (m_rollsLeft >= 0 && m_rollsLeft <= 3)
+        i_rolls->setPicture(QImage(res::bitmap(Pictures[m_rollsLeft])));
 }
 
 void Tw_Quindle_Main::RollDice()
@@ -37,6 +43,16 @@ void Tw_Quindle_Main::StopSound()
 
 void Tw_Quindle_Main::a_rollMouseDown(QWidget *, QMouseEvent *)
 {
+    pressRoll();
+}
+
+void Tw_Quindle_Main::a_rollMouseUp(QWidget *, QMouseEvent *)
+{
+    releaseRoll();
+}
+
+void Tw_Quindle_Main::pressRoll()
+{
     Undo1->setEnabled(false);
     if (RollsLeft() <= 0)
         return;
@@ -45,15 +61,15 @@ void Tw_Quindle_Main::a_rollMouseDown(QWidget *, QMouseEvent *)
     if (SoundOn())
         PlaySound(2, true);
     if (AnimationOn()) {
-        RollHeld = true;
+        m_rollHeld = true;
         a_roll->setPlay(true);
     }
 }
 
-void Tw_Quindle_Main::a_rollMouseUp(QWidget *, QMouseEvent *)
+void Tw_Quindle_Main::releaseRoll()
 {
-    RollHeld = false;
-    CanScore = true;
+    m_rollHeld = false;
+    m_canScore = true;
     SetRollsLeft(RollsLeft() - 1);
     if (RollsLeft() < 0)
         return;
@@ -64,9 +80,9 @@ void Tw_Quindle_Main::a_rollMouseUp(QWidget *, QMouseEvent *)
             PlaySound(3, false);
         }
     } else if (!a_roll->Play()) {
-        // Issue #3: pressed again while the cup was still tipping, the cup
-        // ran out to its last frame with the button down, and no frame is
-        // left to end this roll; it ends here, or the rattle would loop on.
+        // Pressed again while the cup was still tipping, the cup ran out to
+        // its last frame with the button down, and no frame is left to end
+        // this roll; it ends here, or the rattle would loop on.
         RollDice();
         playLanding();
     }
@@ -86,12 +102,12 @@ void Tw_Quindle_Main::a_rollChangeFrame(TAnimated *)
 {
     // Once released, the rocking cup leaves through frame 2 straight to the
     // tipping frames 5..9.
-    if (RollHeld || a_roll->Frame() != 2)
+    if (m_rollHeld || a_roll->Frame() != 2)
         AnimateStep();
     else
         a_roll->setFrame(5);
 
-    if (a_roll->Frame() == 9 && !RollHeld)
+    if (a_roll->Frame() == 9 && !m_rollHeld)
         playLanding();
 }
 

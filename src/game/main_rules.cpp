@@ -4,6 +4,8 @@
 #include "controls/QuindleDice.h"
 #include "platform/Platform.h"
 
+using rules::Category;
+
 rules::DiceValues Tw_Quindle_Main::diceValues() const
 {
     return {Dice[1]->Value(), Dice[2]->Value(), Dice[3]->Value(), Dice[4]->Value(),
@@ -17,39 +19,43 @@ bool Tw_Quindle_Main::ConfirmZero()
     return !platform::confirm(this, QStringLiteral("Are you sure you want to take a zero?"));
 }
 
-int Tw_Quindle_Main::scoreOrZero(bool qualifies, int score)
+int Tw_Quindle_Main::scoreCategory(Category category)
 {
-    if (qualifies)
-        return score;
+    const rules::Score score = rules::score(category, diceValues());
+    if (!score.asksForZero)
+        return score.points;
     return ConfirmZero() ? -1 : 0;
+}
+
+int Tw_Quindle_Main::ScoreRow(bool upper, int tag)
+{
+    const std::optional<Category> category = rules::categoryOf(upper, tag);
+    return category ? scoreCategory(*category) : -1;
 }
 
 int Tw_Quindle_Main::ScoreFace(int face)
 {
-    const int total = rules::faceTotal(diceValues(), face);
-    return scoreOrZero(total != 0, total);
+    return ScoreRow(true, face);
 }
 
 int Tw_Quindle_Main::ScoreOfAKind(int n)
 {
-    return scoreOrZero(HasOfAKind(n), SumOfDice());
+    return scoreCategory(n == 3 ? Category::ThreeOfAKind : Category::FourOfAKind);
 }
 
 int Tw_Quindle_Main::ScoreFullHouse()
 {
-    return scoreOrZero(rules::isFullHouse(diceValues()), 25);
+    return scoreCategory(Category::FullHouse);
 }
 
 int Tw_Quindle_Main::ScoreStraight(bool small)
 {
-    if (small)
-        return scoreOrZero(rules::isSmallStraight(diceValues()), 30);
-    return scoreOrZero(rules::isLargeStraight(diceValues()), 40);
+    return scoreCategory(small ? Category::SmallStraight : Category::LargeStraight);
 }
 
 int Tw_Quindle_Main::ScoreQuindle()
 {
-    return scoreOrZero(rules::isQuindle(diceValues()), 50);
+    return scoreCategory(Category::Quindle);
 }
 
 int Tw_Quindle_Main::SumOfDice() const

@@ -2,48 +2,49 @@
 // How a game is set up, how the turn passes and how the game ends.
 #include "game/main.h"
 #include "controls/QuindleDice.h"
+#include "game/Turns.h"
 #include "platform/Errors.h"
 #include "platform/Platform.h"
-#include "platform/Widgets.h"
+#include "platform/Resources.h"
 #include "scoring/CardLine.h"
 #include "scoring/card.h"
 #include "setup/newgame.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMdiArea>
 
 namespace {
-QString turnText(int player)
+QString kindText(const GameSetup &setup)
 {
-    return QStringLiteral("Player %1's Turn").arg(player);
+    if (!setup.triple)
+        return QStringLiteral("Regular Quindle");
+    return setup.hard ? QStringLiteral("Triple (Hard) Quindle")
+                      : QStringLiteral("Triple (Easy) Quindle");
 }
 } // namespace
 
 void Tw_Quindle_Main::NextPlayer(int player)
 {
-    if (m_restoring)
-        return;
-    if (player != Players) {
-        CurrentPlayer = player + 1;
-    } else if (Cards[player] && !Cards[player]->GameOver) {
-        CurrentPlayer = 1;
-    } else {
+    const Tw_Card *last = card(m_players);
+    turns::PerPlayer canStillScore{};
+    for (int i = 1; i <= m_players; ++i)
+        canStillScore[i] = !card(i) || card(i)->hasEmptyCell();
+    const int next = turns::nextPlayer(player, m_players, !last || last->GameOver, canStillScore);
+    if (next == 0) {
         FinishGame();
         return;
     }
-    // Issue #2: a player whose card is full can only pass, so the turn goes
-    // on to the next player who can still score. The last player's card is
-    // not complete here, so the search always ends.
-    for (int tries = 1; tries < Players; ++tries) {
-        const Tw_Card *card = Cards[CurrentPlayer];
-        if (!card || card->hasEmptyCell())
-            break;
-        CurrentPlayer = CurrentPlayer % Players + 1;
-    }
-    setStatusText(2, turnText(CurrentPlayer));
-    if (Cards[player])
-        Cards[player]->setEnabled(false);
-    if (Tw_Card *next = Cards[CurrentPlayer]) {
+    handTurnTo(next, card(player));
+}
+
+void Tw_Quindle_Main::handTurnTo(int player, Tw_Card *from)
+{
+    m_currentPlayer = player;
+    setStatusText(2, turns::turnText(player));
+    if (from)
+        from->setEnabled(false);
+    if (Tw_Card *next = card(player)) {
         next->setEnabled(true);
         next->showCard();
     }
@@ -51,31 +52,20 @@ void Tw_Quindle_Main::NextPlayer(int player)
 
 void Tw_Quindle_Main::FinishGame()
 {
-    CanScore = false;
-    i_rolls->Tag = -1;
-    NoGame = true;
+    m_canScore = false;
+    m_rollsLeft = -1;
+    m_noGame = true;
     SetDiceEnabled(false);
     // Every card is closed before any total is read, so that a total that
     // cannot be read still leaves the game over.
-    for (int i = 1; i <= Players; ++i) {
-        if (Cards[i])
-            Cards[i]->setEnabled(false);
+    for (int i = 1; i <= m_players; ++i) {
+        if (card(i))
+            card(i)->setEnabled(false);
     }
-    std::array<int, 5> total{};
-    for (int i = 1; i <= Players; ++i) {
-        if (!Cards[i])
-            continue;
-        const TCardLine *grand = Cards[i]->l_grand;
-        total[i] = strToInt(grand->Col1());
-        if (!grand->Col2().isEmpty())
-            total[i] += strToInt(grand->Col2()) + strToInt(grand->Col3());
-    }
-    int winner = 1;
-    for (int i = 1; i <= Players; ++i) {
-        if (total[winner] < total[i])
-            winner = i;
-    }
-    platform::announce(this, QStringLiteral("Player %1 wins the game!").arg(winner));
+    std::vector<int> totals;
+    for (int i = 1; i <= m_players; ++i)
+        totals.push_back(card(i) ? card(i)->grandTotal() : 0);
+    platform::announce(this, QStringLiteral("Player %1 wins the game!").arg(turns::winner(totals)));
 }
 
 void Tw_Quindle_Main::SetDiceEnabled(bool enabled)
@@ -92,9 +82,9 @@ void Tw_Quindle_Main::SetDiceSelected(bool selected)
 
 void Tw_Quindle_Main::EndTurn(int player, int tag, bool upper, int column)
 {
-    if (NoGame)
+    if (m_noGame)
         return;
-    CanScore = false;
+    m_canScore = false;
     RecordUndo(player, tag, upper, column);
     SetDiceEnabled(false);
     SetDiceSelected(false);
@@ -109,23 +99,90 @@ void Tw_Quindle_Main::N3Click()
         Dice[i]->setSelected(!Dice[i]->Selected());
 }
 
+void Tw_Quindle_Main::toggleDie(int die)
+{
+    if (die >= 1 && die <= 5 && Dice[die]->isEnabled())
+        Dice[die]->setSelected(!Dice[die]->Selected());
+}
+
+void Tw_Quindle_Main::scoreLine(int line, int column)
+{
+    Tw_Card *current = card(m_currentPlayer);
+    if (current && current->isEnabled() && line >= 0 && line < int(current->ScoreLines.size()))
+        current->ScoreRow(current->ScoreLines[line], column);
+}
+
 void Tw_Quindle_Main::QuickStart(int players, bool hard, bool triple)
 {
-    // Never shown, so it need not outlive the call.
-    Tw_New_Wizard wizard(this);
-    wizard.setAttribute(Qt::WA_DeleteOnClose, false);
-    wizard.quickStart(players, hard, triple);
+    // A count the wizard has no button for leaves Four, its last choice.
+    const int count = players >= 1 && players <= 4 ? players : 4;
+    StartGame({count, triple, triple && hard});
 }
 
 void Tw_Quindle_Main::New1Click()
 {
-    auto *wizard = new Tw_New_Wizard(this);
+    auto *wizard = new Tw_New_Wizard(this, this);
     m_wizard = wizard;
     setEnabled(false);
     wizard->show();
 }
 
+void Tw_Quindle_Main::StartGame(const GameSetup &setup)
+{
+    // The new cards must be able to take the focus as they are shown, which
+    // a disabled main window would refuse them.
+    setEnabled(true);
+    ClearCards();
+    NewCard(1, setup);
+    SetDiceEnabled(false);
+    PrintScorecard1->setEnabled(true);
+    SaveGame1->setEnabled(true);
+    Undo1->setEnabled(false);
+    m_noGame = false;
+    m_players = 1;
+    NextPlayer(1);
+    setStatusText(2, turns::turnText(1));
+    if (setup.players == 1) {
+        setStatusText(0, QStringLiteral("1 Player"));
+        card(1)->setEnabled(true);
+        card(1)->setFocus();
+    } else {
+        m_players = setup.players;
+        for (int n = 2; n <= setup.players; ++n)
+            NewCard(n, setup);
+        setStatusText(0, QStringLiteral("%1 Players").arg(setup.players));
+        NextPlayer(setup.players);
+    }
+    setStatusText(1, kindText(setup));
+    SetRollsLeft(3);
+    SetDiceSelected(false);
+    m_canScore = false;
+}
+
+void Tw_Quindle_Main::ClearCards()
+{
+    for (int i = 1; i <= 4; ++i) {
+        delete m_cards[i];
+        m_cards[i] = nullptr;
+    }
+}
+
+void Tw_Quindle_Main::NewCard(int player, const GameSetup &setup)
+{
+    auto *created = new Tw_Card(this);
+    m_cards[player] = created;
+    created->HardMode = setup.hard;
+    created->GameOver = false;
+    created->TripleMode = setup.triple;
+    created->PlayerNo = player;
+    ClientArea->addSubWindow(created);
+    created->move(m_cardLeft[player], m_cardTop[player]);
+    created->setWindowIcon(QIcon(res::icon(player)));
+    created->setWindowTitle(QStringLiteral("Player %1's score card").arg(player));
+    created->show();
+}
+
 void Tw_Quindle_Main::SaveCardPosition(int)
 {
-    // Card positions reach the settings file with the settings issue.
+    // Card positions reach the settings file with the settings.
 }

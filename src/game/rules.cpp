@@ -73,4 +73,28 @@ bool isQuindle(const DiceValues &dice)
     return dice[0] == dice[1] && dice[1] == dice[2] && dice[2] == dice[3] && dice[3] == dice[4];
 }
 
+Score score(Category category, const DiceValues &dice)
+{
+    auto points = [](bool qualifies, int worth) { return Score{qualifies ? worth : 0, !qualifies}; };
+    switch (category) {
+    case Category::ThreeOfAKind: return points(hasOfAKind(dice, 3), sumOfDice(dice));
+    case Category::FourOfAKind: return points(hasOfAKind(dice, 4), sumOfDice(dice));
+    case Category::FullHouse: return points(isFullHouse(dice), 25);
+    case Category::SmallStraight: return points(isSmallStraight(dice), 30);
+    case Category::LargeStraight: return points(isLargeStraight(dice), 40);
+    case Category::Quindle: return points(isQuindle(dice), 50);
+    case Category::Chance: return {sumOfDice(dice), false};
+    default: break;
+    }
+    const int total = faceTotal(dice, int(category));
+    return points(total != 0, total);
+}
+
+std::optional<Category> categoryOf(bool upper, int tag)
+{
+    if (upper)
+        return tag >= 1 && tag <= 6 ? std::optional(Category(tag)) : std::nullopt;
+    return tag >= 1 && tag <= 7 ? std::optional(Category(int(Category::Sixes) + tag)) : std::nullopt;
+}
+
 } // namespace rules

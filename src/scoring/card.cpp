@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "scoring/card.h"
-#include "game/main.h"
 #include "platform/Cursors.h"
 #include "platform/Errors.h"
 #include "platform/Platform.h"
 #include "platform/Resources.h"
 #include "platform/Widgets.h"
+#include "scoring/CardHost.h"
 #include "scoring/CardLine.h"
+#include "scoring/Totals.h"
 
 #include <QCloseEvent>
 #include <QMdiArea>
@@ -46,15 +47,15 @@ public:
     }
 };
 
-int cellValue(const TCardLine *row, int column)
+std::optional<int> cellValue(const TCardLine *row, int column)
 {
     const QString text = row->col(column);
-    return text.isEmpty() ? 0 : strToInt(text);
+    return text.isEmpty() ? std::nullopt : std::optional(strToInt(text));
 }
 } // namespace
 
-Tw_Card::Tw_Card(Tw_Quindle_Main *main, QWidget *parent)
-    : QMdiSubWindow(parent), m_main(main), m_client(new QWidget)
+Tw_Card::Tw_Card(CardHost *host, QWidget *parent)
+    : QMdiSubWindow(parent), m_host(host), m_client(new QWidget)
 {
     setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint);
@@ -125,8 +126,8 @@ Tw_Card::Tw_Card(Tw_Quindle_Main *main, QWidget *parent)
 
 Tw_Card::~Tw_Card()
 {
-    if (m_main)
-        m_main->SaveCardPosition(PlayerNo);
+    if (m_host)
+        m_host->SaveCardPosition(PlayerNo);
 }
 
 TCardLine *Tw_Card::addRow(const char *name, int tag, int top, int height, int topLine)
@@ -188,17 +189,32 @@ std::array<TCardLine *, 6> Tw_Card::upperRows() const
     return {u_1, u_2, u_3, u_4, u_5, u_6};
 }
 
-std::array<TCardLine *, 7> Tw_Card::lowerRows() const
+bool Tw_Card::isUpper(const TCardLine *row) const
 {
-    return {l_3_kind, l_4_kind, l_full, l_small, l_large, l_quindle, l_chance};
+    const auto upper = upperRows();
+    return std::find(upper.begin(), upper.end(), row) != upper.end();
+}
+
+TCardLine *Tw_Card::scoreLine(bool upper, int tag) const
+{
+    if (upper)
+        return tag >= 1 && tag <= 6 ? ScoreLines[tag - 1] : nullptr;
+    if (tag == 0)
+        return l_bonus;
+    return tag >= 1 && tag <= 7 ? ScoreLines[5 + tag] : nullptr;
 }
 
 int Tw_Card::ColumnFor(const TCardLine *row) const
 {
+    return ColumnFor(row, row->ClickColumn());
+}
+
+int Tw_Card::ColumnFor(const TCardLine *row, int wanted) const
+{
     if (!TripleMode)
         return 1;
     if (!HardMode)
-        return qMax(1, row->ClickColumn());
+        return qBound(1, wanted, 3);
     if (row->Col1().isEmpty())
         return 1;
     return row->Col2().isEmpty() ? 2 : 3;
@@ -206,51 +222,52 @@ int Tw_Card::ColumnFor(const TCardLine *row) const
 
 void Tw_Card::u_1Click(TCardLine *row)
 {
-    const int c = ColumnFor(row);
-    if (!m_main->CanScore || !row->col(c).isEmpty())
-        return;
-    const int s = m_main->ScoreFace(row->Tag);
-    if (s == -1)
-        return;
-    row->setCol(c, QString::number(s));
-    UpdateUpperTotals(c);
-    EndTurn(c, row->Tag, true);
+    ScoreRow(row, row->ClickColumn());
 }
 
 void Tw_Card::l_3_kindClick(TCardLine *row)
 {
-    const int c = ColumnFor(row);
-    if (!m_main->CanScore || !row->col(c).isEmpty())
-        return;
-    int s = -1;
-    switch (row->Tag) {
-    case 1: s = m_main->ScoreOfAKind(3); break;
-    case 2: s = m_main->ScoreOfAKind(4); break;
-    case 3: s = m_main->ScoreFullHouse(); break;
-    case 4: s = m_main->ScoreStraight(true); break;
-    case 5: s = m_main->ScoreStraight(false); break;
-    case 7: s = m_main->SumOfDice(); break;
-    default: return;
-    }
-    if (s == -1)
-        return;
-    row->setCol(c, QString::number(s));
-    UpdateLowerTotals(c);
-    EndTurn(c, row->Tag, false);
+    ScoreRow(row, row->ClickColumn());
 }
 
 void Tw_Card::l_quindleClick(TCardLine *row)
 {
-    const int c = ColumnFor(row);
-    if (!m_main->CanScore)
+    ScoreRow(row, row->ClickColumn());
+}
+
+void Tw_Card::ScoreRow(TCardLine *row, int wanted)
+{
+    const int c = ColumnFor(row, wanted);
+    if (row == l_quindle || row == l_bonus) {
+        scoreQuindle(c);
+        return;
+    }
+    if (!m_host->CanScore() || !row->col(c).isEmpty())
+        return;
+    const int s = m_host->ScoreRow(isUpper(row), row->Tag);
+    if (s != -1)
+        writeScore(row, c, s);
+}
+
+void Tw_Card::writeScore(TCardLine *row, int column, int score)
+{
+    row->setCol(column, QString::number(score));
+    const bool upper = isUpper(row);
+    if (upper)
+        UpdateUpperTotals(column);
+    else
+        UpdateLowerTotals(column);
+    EndTurn(column, row->Tag, upper);
+}
+
+void Tw_Card::scoreQuindle(int c)
+{
+    if (!m_host->CanScore())
         return;
     if (l_quindle->col(c).isEmpty()) {
-        const int s = m_main->ScoreQuindle();
-        if (s == -1)
-            return;
-        l_quindle->setCol(c, QString::number(s));
-        UpdateLowerTotals(c);
-        EndTurn(c, l_quindle->Tag, false);
+        const int s = m_host->ScoreRow(false, l_quindle->Tag);
+        if (s != -1)
+            writeScore(l_quindle, c, s);
         return;
     }
     // A further five of a kind: a bonus, in a Regular game only, after a
@@ -258,7 +275,7 @@ void Tw_Card::l_quindleClick(TCardLine *row)
     if (TripleMode || l_quindle->col(c) != QLatin1String("50")
         || l_bonus->Col1() == QLatin1String("3"))
         return;
-    if (m_main->ScoreQuindle() != 50)
+    if (m_host->ScoreRow(false, l_quindle->Tag) != 50)
         return;
     const QString count = l_bonus->Col1();
     l_bonus->setCol1(count.isEmpty() ? QStringLiteral("1") : QString::number(strToInt(count) + 1));
@@ -266,71 +283,63 @@ void Tw_Card::l_quindleClick(TCardLine *row)
     EndTurn(c, l_bonus->Tag, false);
 }
 
+totals::Column Tw_Card::cells(int column) const
+{
+    totals::Column result;
+    for (int i = 0; i < totals::Categories; ++i)
+        result.cells[i] = cellValue(ScoreLines[i], column);
+    result.quindleBonuses = cellValue(l_bonus, column).value_or(0);
+    return result;
+}
+
 void Tw_Card::UpdateUpperTotals(int column)
 {
-    int sum = 0;
-    for (const TCardLine *row : upperRows())
-        sum += cellValue(row, column);
-    if (!UpperBonusGiven[column] && sum >= 63) {
+    const int sum = totals::upperSum(cells(column));
+    if (!UpperBonusGiven[column] && totals::reachesUpperBonus(sum)) {
         UpperBonusGiven[column] = true;
-        u_bonus->setCol(column, QStringLiteral("35"));
-        if (m_main->SoundOn() && !m_quiet)
-            m_main->PlaySound(6, false);
+        u_bonus->setCol(column, QString::number(totals::UpperBonusPoints));
+        if (m_host->SoundOn() && !m_quiet)
+            m_host->PlaySound(6, false);
     }
-    const int bonus = UpperBonusGiven[column] ? 35 : 0;
     u_total->setCol(column, QString::number(sum));
-    l_u_total->setCol(column, QString::number((sum + bonus) * column));
+    l_u_total->setCol(column,
+                      QString::number(totals::upperTotal(sum, UpperBonusGiven[column], column)));
     UpdateGrandTotal(column);
 }
 
 void Tw_Card::UpdateLowerTotals(int column)
 {
-    int sum = columnSum(lowerRows(), column);
-    if (!l_bonus->col(column).isEmpty())
-        sum += 100 * cellValue(l_bonus, column);
-    l_l_total->setCol(column, QString::number(sum));
+    l_l_total->setCol(column, QString::number(totals::lowerTotal(cells(column))));
     UpdateGrandTotal(column);
-}
-
-int Tw_Card::columnSum(const std::array<TCardLine *, 7> &rows, int column) const
-{
-    int sum = 0;
-    for (const TCardLine *row : rows)
-        sum += cellValue(row, column);
-    return sum;
 }
 
 void Tw_Card::UpdateGrandTotal(int column)
 {
-    if (!l_u_total->col(column).isEmpty() && !l_l_total->col(column).isEmpty()) {
-        const int grand = cellValue(l_u_total, column) + cellValue(l_l_total, column) * column;
-        l_grand->setCol(column, QString::number(grand));
-    }
+    const std::optional<int> upper = cellValue(l_u_total, column);
+    const std::optional<int> lower = cellValue(l_l_total, column);
+    if (upper && lower)
+        l_grand->setCol(column, QString::number(totals::grandTotal(*upper, *lower, column)));
     CheckGameOver();
-    m_main->NextPlayer(PlayerNo);
-}
-
-bool Tw_Card::columnComplete(int column) const
-{
-    for (const TCardLine *row : upperRows()) {
-        if (row->col(column).isEmpty())
-            return false;
-    }
-    for (const TCardLine *row : lowerRows()) {
-        if (row->col(column).isEmpty())
-            return false;
-    }
-    return true;
+    if (!m_quiet)
+        m_host->NextPlayer(PlayerNo);
 }
 
 bool Tw_Card::hasEmptyCell() const
 {
     const int columns = TripleMode ? 3 : 1;
     for (int column = 1; column <= columns; ++column) {
-        if (!columnComplete(column))
+        if (!totals::isComplete(cells(column)))
             return true;
     }
     return false;
+}
+
+int Tw_Card::grandTotal() const
+{
+    int total = strToInt(l_grand->Col1());
+    if (!l_grand->Col2().isEmpty())
+        total += strToInt(l_grand->Col2()) + strToInt(l_grand->Col3());
+    return total;
 }
 
 void Tw_Card::CheckGameOver()
@@ -343,5 +352,15 @@ void Tw_Card::CheckGameOver()
 
 void Tw_Card::EndTurn(int column, int tag, bool upper)
 {
-    m_main->EndTurn(PlayerNo, tag, upper, column);
+    m_host->EndTurn(PlayerNo, tag, upper, column);
+}
+
+void Tw_Card::recountQuietly()
+{
+    m_quiet = true;
+    for (int column = 1; column <= 3; ++column)
+        UpdateUpperTotals(column);
+    for (int column = 1; column <= 3; ++column)
+        UpdateLowerTotals(column);
+    m_quiet = false;
 }

@@ -6,10 +6,11 @@
 #include <QMdiSubWindow>
 #include <array>
 
+class CardHost;
 class TCardLine;
 class TImage;
 class TShape;
-class Tw_Quindle_Main;
+namespace totals { struct Column; }
 
 class Tw_Card : public QMdiSubWindow {
     Q_OBJECT
@@ -17,7 +18,7 @@ public:
     static constexpr int ClientWidth = 269;
     static constexpr int ClientHeight = 388;
 
-    Tw_Card(Tw_Quindle_Main *main, QWidget *parent = nullptr);
+    explicit Tw_Card(CardHost *host, QWidget *parent = nullptr);
     ~Tw_Card() override;
 
     bool HardMode = false;
@@ -35,23 +36,36 @@ public:
     TShape *Shape1, *Shape2;
     QWidget *client() const { return m_client; }
 
+    // The column a click on the row scores.
     int ColumnFor(const TCardLine *row) const;
+    // The column that scoring the row scores when `wanted` is asked for:
+    // only a Triple (Easy) game gives the player the choice.
+    int ColumnFor(const TCardLine *row, int wanted) const;
     void u_1Click(TCardLine *row);
     void l_3_kindClick(TCardLine *row);
     void l_quindleClick(TCardLine *row);
+    // Scores the dice into the row, in the column ColumnFor gives: the one
+    // path of every click and command.
+    void ScoreRow(TCardLine *row, int wanted);
     void UpdateUpperTotals(int column);
     void UpdateLowerTotals(int column);
     void UpdateGrandTotal(int column);
     void CheckGameOver();
     void EndTurn(int column, int tag, bool upper);
 
+    // The scoring row (`upper`, `tag`) as an undo record names it; the
+    // lower tag 0 is the Quindle bonus row.
+    TCardLine *scoreLine(bool upper, int tag) const;
     // A category cell of a column in play is still empty.
     bool hasEmptyCell() const;
+    // The sum of the GRAND TOTAL columns; an empty or unreadable total is
+    // an error.
+    int grandTotal() const;
     // Brings the card to the front of the client area and activates it.
     void showCard();
-    // While quiet (an opened game being recounted), a recount neither
-    // announces the end of the player's game nor cheers an upper bonus.
-    void setQuiet(bool quiet) { m_quiet = quiet; }
+    // Recounts every column of cells written directly (an opened game) as
+    // no news: no game-over box, no bonus sound, and the turn stays.
+    void recountQuietly();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -60,12 +74,13 @@ private:
     TCardLine *addRow(const char *name, int tag, int top, int height, int topLine);
     void createArtwork();
     void trimSystemMenu();
-    bool columnComplete(int column) const;
-    int columnSum(const std::array<TCardLine *, 7> &rows, int column) const;
+    bool isUpper(const TCardLine *row) const;
+    void writeScore(TCardLine *row, int column, int score);
+    void scoreQuindle(int column);
+    totals::Column cells(int column) const;
     std::array<TCardLine *, 6> upperRows() const;
-    std::array<TCardLine *, 7> lowerRows() const;
 
-    Tw_Quindle_Main *m_main;
+    CardHost *m_host;
     QWidget *m_client;
     bool m_quiet = false;
 };

@@ -1,17 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "setup/newgame.h"
-#include "controls/QuindleDice.h"
-#include "game/main.h"
 #include "platform/Resources.h"
 #include "platform/Widgets.h"
-#include "scoring/card.h"
+#include "setup/GameSetup.h"
 
-#include <QAction>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMdiArea>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -49,11 +45,11 @@ QRadioButton *radio(QWidget *parent, const char *name, const QString &caption, Q
 
 } // namespace
 
-Tw_New_Wizard::Tw_New_Wizard(Tw_Quindle_Main *main)
+Tw_New_Wizard::Tw_New_Wizard(QWidget *owner, GameStarter *starter)
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                            | Qt::WindowSystemMenuHint | Qt::WindowContextHelpButtonHint
                            | Qt::WindowCloseButtonHint),
-      m_main(main)
+      m_owner(owner), m_starter(starter)
 {
     setObjectName(QStringLiteral("w_New_Wizard"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -235,7 +231,8 @@ void Tw_New_Wizard::Notebook1PageChanged()
 
 void Tw_New_Wizard::closeEvent(QCloseEvent *event)
 {
-    m_main->setEnabled(true);
+    if (m_owner)
+        m_owner->setEnabled(true);
     event->accept();
 }
 
@@ -249,81 +246,12 @@ void Tw_New_Wizard::keyPressEvent(QKeyEvent *event)
     QDialog::keyPressEvent(event);
 }
 
-void Tw_New_Wizard::ClearCards()
-{
-    for (int i = 1; i <= 4; ++i) {
-        delete m_main->Cards[i];
-        m_main->Cards[i] = nullptr;
-    }
-}
-
-void Tw_New_Wizard::NewCard(int player)
-{
-    auto *card = new Tw_Card(m_main);
-    m_main->Cards[player] = card;
-    card->HardMode = !rb_easy->isChecked();
-    card->GameOver = false;
-    card->TripleMode = !rb_reg->isChecked();
-    card->PlayerNo = player;
-    m_main->ClientArea->addSubWindow(card);
-    card->move(m_main->CardLeft[player], m_main->CardTop[player]);
-    card->setWindowIcon(QIcon(res::icon(player)));
-    card->setWindowTitle(QStringLiteral("Player %1's score card").arg(player));
-    card->show();
-}
-
 void Tw_New_Wizard::Finish()
 {
-    Tw_Quindle_Main *main = m_main;
-    // The new cards must be able to take the focus as they are shown, which
-    // a disabled main window would refuse them.
-    main->setEnabled(true);
-    ClearCards();
-    NewCard(1);
-    main->SetDiceEnabled(false);
-    main->PrintScorecard1->setEnabled(true);
-    main->SaveGame1->setEnabled(true);
-    main->Undo1->setEnabled(false);
-    main->NoGame = false;
-    main->Players = 1;
-    main->NextPlayer(1);
-    main->setStatusText(2, QStringLiteral("Player 1's Turn"));
-    if (rb_one->isChecked()) {
-        main->setStatusText(0, QStringLiteral("1 Player"));
-        main->Cards[1]->setEnabled(true);
-        main->Cards[1]->setFocus();
-    } else {
-        const int players = rb_two->isChecked() ? 2 : rb_three->isChecked() ? 3 : 4;
-        main->Players = players;
-        for (int n = 2; n <= players; ++n)
-            NewCard(n);
-        main->setStatusText(0, QStringLiteral("%1 Players").arg(players));
-        main->NextPlayer(players);
-    }
-    if (rb_reg->isChecked())
-        main->setStatusText(1, QStringLiteral("Regular Quindle"));
-    else if (rb_easy->isChecked())
-        main->setStatusText(1, QStringLiteral("Triple (Easy) Quindle"));
-    else
-        main->setStatusText(1, QStringLiteral("Triple (Hard) Quindle"));
-    main->SetRollsLeft(3);
-    main->SetDiceSelected(false);
-    main->CanScore = false;
+    GameSetup setup;
+    setup.players = rb_one->isChecked() ? 1 : rb_two->isChecked() ? 2 : rb_three->isChecked() ? 3 : 4;
+    setup.triple = !rb_reg->isChecked();
+    setup.hard = !rb_easy->isChecked();
+    m_starter->StartGame(setup);
     close();
-}
-
-void Tw_New_Wizard::quickStart(int players, bool hard, bool triple)
-{
-    QRadioButton *counts[] = {rb_one, rb_two, rb_three, rb_four};
-    if (players >= 1 && players <= 4)
-        counts[players - 1]->setChecked(true);
-    if (triple) {
-        rb_trip->setChecked(true);
-        if (hard)
-            rb_hard->setChecked(true);
-    } else {
-        rb_reg->setChecked(true);
-    }
-    turnTo(Type);
-    cb_nextClick();
 }

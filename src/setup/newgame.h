@@ -4,19 +4,22 @@
 // game, and on Finish throws the running game away and sets up a new one.
 
 #include <QDialog>
+#include <QPointer>
 
 class QFrame;
 class QLabel;
 class QPushButton;
 class QRadioButton;
 class QStackedWidget;
+class GameStarter;
 class TImage;
-class Tw_Quindle_Main;
 
 class Tw_New_Wizard : public QDialog {
     Q_OBJECT
 public:
-    explicit Tw_New_Wizard(Tw_Quindle_Main *main);
+    // `owner` is disabled while the dialog is open and enabled again when it
+    // closes; Finish hands the chosen game to `starter`.
+    Tw_New_Wizard(QWidget *owner, GameStarter *starter);
 
     QFrame *Panel1, *Panel2, *Bevel1, *Bevel2;
     TImage *i_bit;
@@ -34,12 +37,6 @@ public:
     void cb_prevClick();
     void cb_closeClick();
     void Notebook1PageChanged();
-    void ClearCards();
-    void NewCard(int player);
-
-    // Sets up a game as Finish does, without ever showing the dialog; the
-    // dialog is gone afterwards.
-    void quickStart(int players, bool hard, bool triple);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -52,5 +49,6 @@ private:
     void Finish();
     void turnTo(QWidget *page);
 
-    Tw_Quindle_Main *m_main;
+    QPointer<QWidget> m_owner;
+    GameStarter *m_starter;
 };

@@ -22,7 +22,7 @@ void FileGame::startRunningGame()
 {
     helpers::newGame(main.get(), 2, true, false);
     rollAs(QStringLiteral("66666"));
-    helpers::clickRow(main->Cards[1]->u_6, 45);
+    helpers::clickRow(main->card(1)->u_6, 45);
     rollAs(QStringLiteral("12345"));
     helpers::setHeld(main.get(), QStringLiteral("00100"));
     fake.boxes.shown.clear();
@@ -36,7 +36,7 @@ void FileGame::rollAs(const QString &dice)
 
 bool FileGame::turnEnded() const
 {
-    return !main->CanScore && main->RollsLeft() == 3 && !main->Dice[1]->isEnabled();
+    return !main->CanScore() && main->RollsLeft() == 3 && !main->Dice[1]->isEnabled();
 }
 
 void FileGame::open(const QString &file)
@@ -58,8 +58,8 @@ QStringList describe(const Tw_Quindle_Main &main)
     QStringList lines;
     lines << QStringLiteral("players %1, player %2 at turn, %3 rolls, can score %4, over %5, "
                             "undo %6")
-                 .arg(main.Players).arg(main.CurrentPlayer).arg(main.RollsLeft())
-                 .arg(main.CanScore).arg(main.NoGame).arg(main.Undo1->isEnabled());
+                 .arg(main.Players()).arg(main.CurrentPlayer()).arg(main.RollsLeft())
+                 .arg(main.CanScore()).arg(main.NoGame()).arg(main.Undo1->isEnabled());
     for (int panel = 0; panel < 3; ++panel)
         lines << main.statusText(panel);
     for (int i = 1; i <= 5; ++i) {
@@ -68,7 +68,7 @@ QStringList describe(const Tw_Quindle_Main &main)
                      .arg(main.Dice[i]->isEnabled());
     }
     for (int p = 1; p <= 4; ++p) {
-        const Tw_Card *card = main.Cards[p];
+        const Tw_Card *card = main.card(p);
         lines << (card ? QStringLiteral("card %1 is %2, enabled %3").arg(p)
                              .arg(quintptr(card), 0, 16).arg(card->isEnabled())
                        : QStringLiteral("no card %1").arg(p));

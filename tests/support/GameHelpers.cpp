@@ -59,10 +59,7 @@ void fillColumn(Tw_Card *card, int column, const QString &cells)
 void prepareColumn(Tw_Card *card, int column, const QString &cells)
 {
     fillColumn(card, column, cells);
-    card->setQuiet(true);
-    card->UpdateUpperTotals(column);
-    card->UpdateLowerTotals(column);
-    card->setQuiet(false);
+    card->recountQuietly();
 }
 
 QString column(const Tw_Card *card, int column)
