@@ -51,14 +51,13 @@ void BenchRoll::initTestCase()
     m_main->a_roll->installEventFilter(&m_cupPaints);
     m_main->Dice[5]->installEventFilter(&m_diePaints);
     // Held down, the cup rocks without end, rolling the dice at every step.
-    QTest::mousePress(m_main->a_roll, Qt::LeftButton, {}, QPoint(20, 20));
-    QVERIFY(m_main->RollHeld);
+    m_main->pressRoll();
     QVERIFY(m_main->a_roll->Play());
 }
 
 void BenchRoll::cleanupTestCase()
 {
-    QTest::mouseRelease(m_main->a_roll, Qt::LeftButton, {}, QPoint(20, 20));
+    m_main->releaseRoll();
     m_main.reset();
 }
 
