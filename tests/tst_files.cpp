@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-// Save Game and Open Game of good files through the menu, with the file
-// dialogs answered by the fake platform and real files in a temporary folder.
-#include "FileGame.h"
-#include "GameHelpers.h"
+// Save Game and Open Game through the menu, with the file dialogs answered
+// by the fake platform and real files in a temporary folder; and the saved
+// game stream on bytes alone.
+#include "GameFixture.h"
 #include "TestMain.h"
 #include "controls/QuindleDice.h"
 #include "game/SavedGame.h"
@@ -10,27 +10,50 @@
 #include "scoring/CardLine.h"
 #include "scoring/card.h"
 
-namespace {
+#include <QAction>
+#include <QDir>
 
-// Every scoring cell and bonus count of every card, one card a line.
-QStringList cells(const Tw_Quindle_Main &main)
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+QByteArray hex(const char *text)
+{
+    return QByteArray::fromHex(text);
+}
+
+// A Triple (Easy) game of two players: player 1 has scored 30 in Sixes,
+// column 2; player 2 has rolled 12345 once and holds die 3.
+void startRunningGame(GameFixture &game)
+{
+    game.newGame(2, true, false);
+    game.rollAs(QStringLiteral("66666"));
+    game.clickRow(1, QStringLiteral("u_6"), 45);
+    game.rollAs(QStringLiteral("12345"));
+    game.setHeld(QStringLiteral("00100"));
+}
+
+// Every scoring cell of every card, one card a line.
+QStringList cells(const GameFixture &game)
 {
     QStringList cards;
-    for (int p = 1; p <= main.Players(); ++p) {
+    for (int p = 1; p <= game.main->Players(); ++p) {
         QStringList texts;
-        for (const TCardLine *row : main.card(p)->ScoreLines)
+        for (const TCardLine *row : game.card(p)->ScoreLines)
             texts << row->Col1() + QLatin1Char('|') + row->Col2() + QLatin1Char('|') + row->Col3();
         cards << texts.join(QLatin1Char(' '));
     }
     return cards;
 }
 
-// "card column cells...": the cells of one column, recounted quietly.
-void prepare(Tw_Quindle_Main &main, const QString &column)
+QList<int> enabledCards(const GameFixture &game)
 {
-    const QStringList part = column.split(QLatin1Char(' '));
-    helpers::prepareColumn(main.card(part[0].toInt()), part[1].toInt(),
-                           part.mid(2).join(QLatin1Char(' ')));
+    QList<int> enabled;
+    for (int p = 1; p <= game.main->Players(); ++p) {
+        if (game.card(p)->isEnabled())
+            enabled << p;
+    }
+    return enabled;
 }
 
 // A saved game whose cards are "open" (one score) or "full N" (every
@@ -55,51 +78,36 @@ QByteArray gameFile(int players, bool triple, int atTurn, const QStringList &car
     }
     return writeSavedGame(game);
 }
-
 } // namespace
 
 class TestFiles : public QObject {
     Q_OBJECT
 private slots:
-    void init() { m_game = std::make_unique<FileGame>(); }
-    void cleanup() { m_game.reset(); }
     void savingANewGameWritesTheWorkedExample();
     void gamesComeBackWithTheirTotalsAndTurn_data();
     void gamesComeBackWithTheirTotalsAndTurn();
     void theTurnOrTheEndIsDecidedAfterEveryCard_data();
     void theTurnOrTheEndIsDecidedAfterEveryCard();
-
-private:
-    QList<int> enabledCards() const;
-
-    std::unique_ptr<FileGame> m_game;
+    void everyValueFormReads_data();
+    void everyValueFormReads();
+    void badFilesLeaveTheGameUntouched_data();
+    void badFilesLeaveTheGameUntouched();
+    void cancellingADialogChangesNothing();
+    void aFailingWriteKeepsTheEarlierSave();
 };
-
-QList<int> TestFiles::enabledCards() const
-{
-    QList<int> enabled;
-    for (int p = 1; p <= m_game->main->Players(); ++p) {
-        if (m_game->main->card(p)->isEnabled())
-            enabled << p;
-    }
-    return enabled;
-}
 
 void TestFiles::savingANewGameWritesTheWorkedExample()
 {
-    helpers::newGame(m_game->main.get(), 1);
-    m_game->save(m_game->path(QStringLiteral("new.vqd")));
-    const QByteArray bytes = helpers::readFile(m_game->path(QStringLiteral("new.vqd")));
-    QCOMPARE(bytes.size(), 134);
-    QCOMPARE(bytes, helpers::newOnePlayerFile());
-    QCOMPARE(m_game->fake.files.asked.size(), 1);
-    const platform::FileRequest request = m_game->fake.files.asked.first();
+    GameFixture game;
+    game.newGame(1);
+    game.save(game.path(QStringLiteral("new.vqd")));
+    QCOMPARE(files::read(game.path(QStringLiteral("new.vqd"))), files::newOnePlayerGame());
+    const platform::FileRequest request = game.fake.files.asked.value(0);
     QVERIFY(request.save);
     QCOMPARE(request.title, QStringLiteral("Tolmar Quindle Save Game"));
     QCOMPARE(request.filter, QStringLiteral("Tolmar Quindle Saved Game (*.vqd)"));
     QCOMPARE(request.defaultSuffix, QStringLiteral("vqd"));
     QCOMPARE(request.fileName, QStringLiteral("*.vqd"));
-    QVERIFY(m_game->fake.boxes.shown.isEmpty());
 }
 
 void TestFiles::gamesComeBackWithTheirTotalsAndTurn_data()
@@ -141,37 +149,38 @@ void TestFiles::gamesComeBackWithTheirTotalsAndTurn()
     QFETCH(QString, bonus);
     QFETCH(int, atTurn);
     QFETCH(QStringList, totals);
-    Tw_Quindle_Main &main = *m_game->main;
-    helpers::newGame(&main, players, triple, hard);
-    main.card(1)->l_bonus->setCol1(bonus);
-    for (const QString &column : columns)
-        prepare(main, column);
-    main.NextPlayer(atTurn == 1 ? players : atTurn - 1);
-    const QStringList before = cells(main);
-    m_game->save(m_game->path(QStringLiteral("game.vqd")));
+    GameFixture game;
+    game.newGame(players, triple, hard);
+    game.card(1)->l_bonus->setCol1(bonus);
+    for (const QString &column : columns) {
+        const QStringList part = column.split(QLatin1Char(' '));
+        game.prepareColumn(part[0].toInt(), part[1].toInt(), part.mid(2).join(QLatin1Char(' ')));
+    }
+    game.main->NextPlayer(atTurn == 1 ? players : atTurn - 1);
+    const QStringList before = cells(game);
+    game.save(game.path(QStringLiteral("game.vqd")));
 
-    helpers::newGame(&main, 1);
-    m_game->fake.sound.log.clear();
-    m_game->open(m_game->path(QStringLiteral("game.vqd")));
+    game.newGame(1);
+    game.fake.sound.log.clear();
+    game.open(game.path(QStringLiteral("game.vqd")));
 
-    QCOMPARE(m_game->fake.boxes.texts(), QStringList());
-    QVERIFY2(!m_game->fake.sound.played().contains(6), "a restored upper bonus is no new bonus");
-    QCOMPARE(cells(main), before);
+    QVERIFY2(!game.fake.sound.played().contains(6), "a restored upper bonus is no new bonus");
+    QCOMPARE(cells(game), before);
     for (const QString &total : totals) {
         const QStringList part = total.split(QLatin1Char(' '));
-        QCOMPARE(main.card(part[0].toInt())->findChild<TCardLine *>(part[1])->col(part[2].toInt()),
-                 part[3]);
+        QCOMPARE(game.row(part[0].toInt(), part[1])->col(part[2].toInt()), part[3]);
     }
-    QCOMPARE(main.card(1)->TripleMode, triple);
-    QCOMPARE(main.card(1)->HardMode && triple, hard);
-    QCOMPARE(enabledCards(), QList<int>{atTurn});
-    QCOMPARE(main.statusText(2), QStringLiteral("Player %1's Turn").arg(atTurn));
-    // The tray as after any set-up.
-    QCOMPARE(helpers::describe(main).first(),
-             QStringLiteral("players %1, player %2 at turn, 3 rolls, can score 0, over 0, undo 0")
-                 .arg(players).arg(atTurn));
-    for (int i = 1; i <= 5; ++i)
-        QVERIFY(!main.Dice[i]->isEnabled() && !main.Dice[i]->Selected());
+    QCOMPARE(game.card(1)->TripleMode, triple);
+    QCOMPARE(game.card(1)->HardMode, hard);
+    QCOMPARE(enabledCards(game), QList<int>{atTurn});
+    QCOMPARE(game.describe().mid(0, 4),
+             QStringList({QStringLiteral("players %1, player %2 at turn, 3 rolls, can score 0, "
+                                         "over 0, undo 0, dice %3 held 00000 enabled 0")
+                              .arg(players).arg(atTurn).arg(game.faces()),
+                          QStringLiteral("%1 Players").arg(players),
+                          !triple ? "Regular Quindle"
+                                  : hard ? "Triple (Hard) Quindle" : "Triple (Easy) Quindle",
+                          QStringLiteral("Player %1's Turn").arg(atTurn)}));
 }
 
 void TestFiles::theTurnOrTheEndIsDecidedAfterEveryCard_data()
@@ -199,22 +208,164 @@ void TestFiles::theTurnOrTheEndIsDecidedAfterEveryCard()
     QFETCH(int, atTurn);
     QFETCH(QStringList, cards);
     QFETCH(QString, outcome);
-    m_game->startRunningGame();
-    QVERIFY(helpers::writeFile(m_game->path(QStringLiteral("game.vqd")),
-                               gameFile(players, triple, atTurn, cards)));
-    m_game->open(m_game->path(QStringLiteral("game.vqd")));
-
+    GameFixture game;
+    startRunningGame(game);
+    QVERIFY(files::write(game.path(QStringLiteral("game.vqd")), gameFile(players, triple, atTurn, cards)));
     const bool over = outcome.size() > 1;
-    QCOMPARE(m_game->fake.boxes.texts(), over ? QStringList{outcome} : QStringList());
-    QCOMPARE(enabledCards(), over ? QList<int>() : QList<int>{outcome.toInt()});
-    QCOMPARE(m_game->main->NoGame(), over);
-    if (over) {
-        QCOMPARE(m_game->main->RollsLeft(), -1);
-    } else {
-        QCOMPARE(m_game->main->CurrentPlayer(), outcome.toInt());
-        QCOMPARE(m_game->main->statusText(2), QStringLiteral("Player %1's Turn").arg(outcome));
+    if (over)
+        game.fake.boxes.expect(outcome);
+    game.open(game.path(QStringLiteral("game.vqd")));
+
+    QCOMPARE(game.fake.boxes.texts(), over ? QStringList{outcome} : QStringList());
+    QCOMPARE(enabledCards(game), over ? QList<int>() : QList<int>{outcome.toInt()});
+    QCOMPARE(game.main->NoGame(), over);
+    QCOMPARE(game.main->RollsLeft(), over ? -1 : 3);
+    if (!over)
+        QCOMPARE(game.main->statusText(2), QStringLiteral("Player %1's Turn").arg(outcome));
+}
+
+void TestFiles::everyValueFormReads_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("read"); // players, current, hard, status 3, Quindle cell of the last card
+
+    // The new one-player game: players at 0, flags at 2, player at turn at
+    // 4, status texts from 6 to 49, then the cells.
+    const QByteArray good = files::newOnePlayerGame();
+    const QByteArray status = good.mid(6, 44);
+    const QByteArray emptyCell = hex("0600");
+    QTest::newRow("two- and four-byte integers and a long string read like the short forms")
+        << hex("04 02000000 0808 03 0200") + status + emptyCell.repeated(42 + 33)
+               + hex("0c 02000000") + "50" + emptyCell.repeated(8)
+        << "2 2 0 Player 1's Turn 50";
+    QTest::newRow("the tag 09 reads as true, any other as false")
+        << good.left(2) + hex("0901") + good.mid(4) << "1 1 1 Player 1's Turn ";
+    QTest::newRow("texts read as Latin-1")
+        << good.left(6) + hex("0c00000000") + files::shortString("")
+               + files::shortString("\xe9t\xe9") + good.mid(50)
+        << "1 1 0 \u00e9t\u00e9 ";
+}
+
+void TestFiles::everyValueFormReads()
+{
+    QFETCH(QByteArray, bytes);
+    const SavedGameReading reading = readSavedGame(bytes);
+    QVERIFY(reading.ok());
+    const SavedGame &game = reading.game;
+    QTEST(QStringLiteral("%1 %2 %3 %4 %5").arg(game.players).arg(game.currentPlayer).arg(game.hard)
+              .arg(game.status[2], game.cards.last()[11][0]),
+          "read");
+    QVERIFY(readSavedGame(writeSavedGame(game)).game == game);
+}
+
+void TestFiles::badFilesLeaveTheGameUntouched_data()
+{
+    QTest::addColumn<QByteArray>("bytes"); // "missing": no file at all
+    QTest::addColumn<QString>("message");
+
+    const QString readError = QStringLiteral("Stream read error.");
+    const QString invalid = QStringLiteral("Invalid property value.");
+    const QString notSaved = QStringLiteral("'%1' is not a valid Tolmar Quindle saved game.");
+    const QByteArray good = files::newOnePlayerGame();
+    const auto splice = [&good](int at, int length, const QByteArray &with) {
+        return good.left(at) + with + good.mid(at + length);
+    };
+    const auto cell = [&](int index, const char *text) {
+        return splice(50 + 2 * index, 2, files::shortString(text));
+    };
+    const auto add = [](const char *name, const QByteArray &bytes, const QString &message) {
+        QTest::newRow(name) << bytes << message;
+    };
+    add("an empty file ends too early", QByteArray(""), readError);
+    add("a file cut inside the card ends too early", good.left(100), readError);
+    add("a file cut inside a long length ends too early", good.left(6) + hex("0c 0500"), readError);
+    add("a declared length of four gigabytes is a read error", splice(6, 5, hex("0cffffffff")), readError);
+    add("a string tag for the player count is an invalid value", splice(0, 1, hex("06")), invalid);
+    add("an integer where a status text belongs is an invalid value", splice(6, 0, hex("0201")), invalid);
+    add("an unknown tag in the card is an invalid value", splice(60, 1, hex("0a")), invalid);
+    add("five players are not a saved game", splice(1, 1, hex("05")), notSaved);
+    add("257 players are not a saved game", splice(0, 2, hex("03 0101")), notSaved);
+    add("player 2 at turn of one is not a saved game", splice(5, 1, hex("02")), notSaved);
+    add("a four-digit cell is not a saved game", cell(4, "1234"), notSaved);
+    add("a letter in a cell is not a saved game", cell(41, "7x"), notSaved);
+    add("a fourth Quindle bonus is not a saved game", cell(39, "4"), notSaved);
+    add("data after the last field is not a saved game", good + "\n", notSaved);
+    add("a file that cannot be opened says so", "missing", QStringLiteral("Cannot open file %1."));
+    add("a folder cannot be opened", "folder", QStringLiteral("Cannot open file %1."));
+}
+
+void TestFiles::badFilesLeaveTheGameUntouched()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+    GameFixture game;
+    startRunningGame(game);
+    const QStringList before = game.describe();
+    const QString file = game.path(QStringLiteral("bad.vqd"));
+    if (bytes == "folder")
+        QVERIFY(QDir(game.folder()).mkdir(QStringLiteral("bad.vqd")));
+    else if (bytes != "missing")
+        QVERIFY(files::write(file, bytes));
+    if (message.contains(QLatin1String("%1")))
+        message = message.arg(file);
+    game.fake.boxes.expect(message);
+
+    game.open(file);
+    QCOMPARE(game.fake.boxes.texts(), QStringList{message});
+    QCOMPARE(game.fake.boxes.shown.first().caption, QStringLiteral("Tolmar Quindle"));
+    QCOMPARE(game.fake.boxes.shown.first().icon, platform::BoxIcon::Error);
+    QCOMPARE(game.describe(), before);
+    if (bytes == "folder") {
+        // Nor can a folder be saved to; the game goes on.
+        game.fake.boxes.expect(message);
+        game.save(file);
+        QVERIFY(game.fake.boxes.pending().isEmpty());
+        game.clickRow(2, QStringLiteral("l_chance"));
+        QCOMPARE(game.card(2)->l_chance->Col1(), QStringLiteral("15"));
     }
-    QVERIFY(!m_game->main->card(players)->l_grand->Col1().isEmpty());
+}
+
+void TestFiles::cancellingADialogChangesNothing()
+{
+    GameFixture game;
+    startRunningGame(game);
+    const QStringList before = game.describe();
+    game.main->SaveGame1->trigger();
+    game.main->LoadGame1->trigger();
+    QCOMPARE(game.fake.files.asked.size(), 2);
+    QCOMPARE(game.fake.files.asked[1].title, QStringLiteral("Tolmar Quindle Open Game"));
+    QVERIFY(!game.fake.files.asked[1].save);
+    QCOMPARE(game.describe(), before);
+    QCOMPARE(QDir(game.folder()).entryList(QDir::Files), QStringList());
+}
+
+// A file size limit makes the write fail half-way, as a full disk would.
+void TestFiles::aFailingWriteKeepsTheEarlierSave()
+{
+    GameFixture game;
+    startRunningGame(game);
+    const QString file = game.path(QStringLiteral("game.vqd"));
+    game.save(file);
+    const QByteArray earlier = files::read(file);
+    QVERIFY(readSavedGame(earlier).ok());
+    game.clickRow(2, QStringLiteral("l_chance"));
+
+    rlimit limit{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit saved = limit;
+    limit.rlim_cur = 64;
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    game.fake.boxes.expect(QStringLiteral("Stream write error."));
+    game.save(file);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    QVERIFY(game.fake.boxes.pending().isEmpty());
+    QCOMPARE(files::read(file), earlier);
+    QCOMPARE(QDir(game.folder()).entryList(QDir::Files), QStringList{QStringLiteral("game.vqd")});
+    game.save(file);
+    QCOMPARE(readSavedGame(files::read(file)).game.cards.at(1)[12][0], QStringLiteral("15"));
 }
 
 QUINDLE_TEST_MAIN(TestFiles)

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Whole games played as a person plays them: the wizard's buttons, the roll
-// control, the dice and the scorecard rows, all by mouse.
-#include "FakePlatform.h"
-#include "GameHelpers.h"
+// control, the dice and the scorecard rows, all by mouse. The cup is stepped
+// by hand, so no game waits for its timer.
+#include "GameFixture.h"
 #include "TestMain.h"
-#include "controls/Animate.h"
 #include "controls/QuindleDice.h"
 #include "game/main.h"
 #include "platform/Random.h"
@@ -13,184 +12,127 @@
 #include "setup/newgame.h"
 
 #include <QAction>
-#include <QPushButton>
-#include <QRadioButton>
+#include <QMdiArea>
 
 namespace {
+const QString Zero = QStringLiteral("Are you sure you want to take a zero?");
+
 void click(QWidget *widget, QPoint at = QPoint(8, 8))
 {
     QTest::mouseClick(widget, Qt::LeftButton, {}, at);
 }
 
-void startByWizard(Tw_Quindle_Main &main, const char *count, const char *kind)
+void startByWizard(GameFixture &game, const QStringList &choices)
 {
-    main.New1->trigger();
+    game.main->New1->trigger();
     Tw_New_Wizard *wizard = nullptr;
     for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (auto *candidate = qobject_cast<Tw_New_Wizard *>(w); candidate && candidate->isVisible())
-            wizard = candidate;
+        if (auto *shown = qobject_cast<Tw_New_Wizard *>(w); shown && shown->isVisible())
+            wizard = shown;
     }
     QVERIFY(wizard);
-    click(wizard->findChild<QRadioButton *>(count));
-    click(wizard->cb_next);
-    click(wizard->findChild<QRadioButton *>(kind));
-    click(wizard->cb_next);
+    for (const QString &name : choices)
+        click(wizard->findChild<QWidget *>(name));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(main.isEnabled());
+    QVERIFY(game.main->isEnabled());
 }
 
-// Press and release the cup, then wait for the animated roll to settle.
-void rollByMouse(Tw_Quindle_Main &main)
+// A turn: roll, hold the dice showing the most common face, roll twice
+// more, then click the row at x.
+void playTurn(GameFixture &game, TCardLine *row, int x)
 {
-    QTest::mousePress(main.a_roll, Qt::LeftButton, {}, QPoint(20, 20));
-    QTest::mouseRelease(main.a_roll, Qt::LeftButton, {}, QPoint(20, 20));
-    QTRY_VERIFY_WITH_TIMEOUT(!main.a_roll->Play(), 2000);
-}
-
-int cell(const TCardLine *row, int column)
-{
-    return row->col(column).isEmpty() ? 0 : row->col(column).toInt();
-}
-
-// Every total of a column recomputed from its cells.
-void checkColumnTotals(const Tw_Card *card, int column)
-{
-    int upper = 0;
-    for (int i = 0; i < 6; ++i)
-        upper += cell(card->ScoreLines[i], column);
-    int lower = 0;
-    for (int i = 6; i < 13; ++i)
-        lower += cell(card->ScoreLines[i], column);
-    lower += 100 * cell(card->l_bonus, column);
-    const int bonus = upper >= 63 ? 35 : 0;
-    QCOMPARE(cell(card->u_total, column), upper);
-    QCOMPARE(cell(card->u_bonus, column), bonus);
-    QCOMPARE(cell(card->l_u_total, column), (upper + bonus) * column);
-    QCOMPARE(cell(card->l_l_total, column), lower);
-    // The grand total appears once both halves have a score.
-    if (!card->u_total->col(column).isEmpty() && !card->l_l_total->col(column).isEmpty())
-        QCOMPARE(cell(card->l_grand, column), (upper + bonus) * column + lower * column);
-    else
-        QVERIFY(card->l_grand->col(column).isEmpty());
-}
-
-int grandTotal(const Tw_Card *card)
-{
-    return cell(card->l_grand, 1) + cell(card->l_grand, 2) + cell(card->l_grand, 3);
-}
-
-// A turn: roll, hold the dice showing the most common face, roll twice more,
-// then score the given category row at x.
-void playTurn(Tw_Quindle_Main &main, TCardLine *row, int x = 15)
-{
-    rollByMouse(main);
-    const rules::DiceValues dice = main.diceValues();
-    int best = dice[0];
-    for (int v : dice) {
-        if (std::count(dice.begin(), dice.end(), v) > std::count(dice.begin(), dice.end(), best))
-            best = v;
+    game.rollByMouse();
+    const QString faces = game.faces();
+    QChar best = faces[0];
+    for (QChar face : faces) {
+        if (faces.count(face) > faces.count(best))
+            best = face;
     }
     for (int i = 1; i <= 5; ++i) {
-        if (main.Dice[i]->Value() == best)
-            click(main.Dice[i], QPoint(22, 22));
+        if (faces[i - 1] == best)
+            click(game.main->Dice[i], QPoint(22, 22));
     }
-    rollByMouse(main);
-    rollByMouse(main);
-    QCOMPARE(main.RollsLeft(), 0);
-    helpers::clickRow(row, x);
+    const QString held = game.held();
+    game.rollByMouse();
+    game.rollByMouse();
+    QCOMPARE(game.held(), held);
+    for (int i = 0; i < 5; ++i) {
+        if (held[i] == QLatin1Char('1'))
+            QCOMPARE(game.faces()[i], best);
+    }
+    QCOMPARE(game.main->RollsLeft(), 0);
+    game.clickRow(row, x);
+    QVERIFY(game.turnEnded() || game.main->NoGame());
 }
 } // namespace
 
 class TestGame : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
-    void onePlayerRegularGameFromMenuToWinner();
-    void twoPlayerGameAlternatesAndNamesTheHigherTotal();
-    void tripleEasyGameFillsTheClickedColumns();
-
-private:
-    std::unique_ptr<FakePlatform> m_fake;
-    std::unique_ptr<Tw_Quindle_Main> m_main;
+    void aWholeGameOfEveryKind_data();
+    void aWholeGameOfEveryKind();
 };
 
-void TestGame::init()
+void TestGame::aWholeGameOfEveryKind_data()
 {
-    m_fake = std::make_unique<FakePlatform>();
-    m_fake->boxes.defaultAnswer = 0; // take every zero that is offered
-    m_main = std::make_unique<Tw_Quindle_Main>();
-    m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    QTest::addColumn<QStringList>("choices");
+    QTest::addColumn<int>("players");
+    QTest::addColumn<int>("columns");
+    QTest::addColumn<bool>("hard");
+    QTest::newRow("two players, Regular")
+        << QStringList{"rb_two", "cb_next", "rb_reg", "cb_next"} << 2 << 1 << false;
+    QTest::newRow("one player, Triple (Easy): the click picks the column")
+        << QStringList{"rb_one", "cb_next", "rb_trip", "cb_next"} << 1 << 3 << false;
+    QTest::newRow("one player, Triple (Hard): a row fills from the left")
+        << QStringList{"rb_one", "cb_next", "rb_trip", "rb_hard", "cb_next"} << 1 << 3 << true;
 }
 
-void TestGame::cleanup()
+// Every player fills every cell; the turn passes in order; the last cell of
+// the last card ends the game and names the higher grand total.
+void TestGame::aWholeGameOfEveryKind()
 {
-    m_main.reset();
-    m_fake.reset();
-}
-
-void TestGame::onePlayerRegularGameFromMenuToWinner()
-{
-    Tw_Quindle_Main &main = *m_main;
-    rng::setSeed(20261206);
-    startByWizard(main, "rb_one", "rb_reg");
-    Tw_Card *card = main.card(1);
-    for (int turn = 0; turn < 13; ++turn) {
-        QCOMPARE(main.statusText(2), QStringLiteral("Player 1's Turn"));
-        playTurn(main, card->ScoreLines[turn]);
-        QVERIFY2(!card->ScoreLines[turn]->Col1().isEmpty(), qPrintable(QString::number(turn)));
-        checkColumnTotals(card, 1);
+    QFETCH(QStringList, choices);
+    QFETCH(int, players);
+    QFETCH(int, columns);
+    QFETCH(bool, hard);
+    GameFixture game(true);
+    game.fake.boxes.allow(Zero, 0);
+    for (int player = 1; player <= players; ++player)
+        game.fake.boxes.allow(QStringLiteral("Player %1 wins the game!").arg(player));
+    rng::setSeed(20261207u);
+    startByWizard(game, choices);
+    const int turns = 13 * columns;
+    for (int turn = 0; turn < turns; ++turn) {
+        for (int player = 1; player <= players; ++player) {
+            QCOMPARE(game.main->statusText(2), QStringLiteral("Player %1's Turn").arg(player));
+            QCOMPARE(game.main->ClientArea->currentSubWindow(), game.card(player));
+            for (int other = 1; other <= players; ++other)
+                QCOMPARE(game.card(other)->isEnabled(), other == player);
+            if (turn == turns - 1)
+                game.fake.boxes.expect(QStringLiteral("Player %1, your game is over.").arg(player));
+            // Player 2 fills his card from the bottom up; in a Hard game
+            // the click lands in the last column and still fills the first
+            // free one.
+            const int line = player == 1 ? turn / columns : 12 - turn / columns;
+            const int column = turn % columns + 1;
+            playTurn(game, game.card(player)->ScoreLines[line], hard ? 75 : 30 * column - 15);
+            QVERIFY2(!game.card(player)->ScoreLines[line]->col(column).isEmpty(),
+                     qPrintable(QStringLiteral("turn %1 of player %2").arg(turn).arg(player)));
+        }
     }
-    QCOMPARE(helpers::column(card, 1).count(QLatin1Char('.')), 0);
-    QCOMPARE(m_fake->boxes.texts().mid(m_fake->boxes.texts().size() - 2),
-             QStringList({"Player 1, your game is over.", "Player 1 wins the game!"}));
-    QVERIFY(main.NoGame());
-    // The sounds of a roll: the rattle loops at every press.
-    QVERIFY(m_fake->sound.log.contains(QStringLiteral("2 loop")));
-}
-
-void TestGame::twoPlayerGameAlternatesAndNamesTheHigherTotal()
-{
-    Tw_Quindle_Main &main = *m_main;
-    main.Sound1Click();
-    main.Animation1Click(); // the first game showed the animated rolls
-    rng::setSeed(4242);
-    startByWizard(main, "rb_two", "rb_reg");
-    for (int turn = 0; turn < 26; ++turn) {
-        const int player = turn % 2 + 1;
-        QCOMPARE(main.statusText(2), QStringLiteral("Player %1's Turn").arg(player));
-        QVERIFY(main.card(player)->isEnabled());
-        QVERIFY(!main.card(3 - player)->isEnabled());
-        // Player 2 fills his card from the bottom up.
-        const int row = player == 1 ? turn / 2 : 12 - turn / 2;
-        playTurn(main, main.card(player)->ScoreLines[row]);
+    QVERIFY(game.fake.boxes.pending().isEmpty());
+    const int winner = players == 2 && game.card(2)->grandTotal() > game.card(1)->grandTotal() ? 2 : 1;
+    QCOMPARE(game.fake.boxes.texts().filter(QStringLiteral("wins")),
+             QStringList{QStringLiteral("Player %1 wins the game!").arg(winner)});
+    QCOMPARE(game.fake.boxes.texts().last(), QStringLiteral("Player %1 wins the game!").arg(winner));
+    QVERIFY(game.main->NoGame());
+    QCOMPARE(game.main->RollsLeft(), -1);
+    for (int player = 1; player <= players; ++player) {
+        QVERIFY(!game.card(player)->isEnabled());
+        for (int column = 1; column <= columns; ++column)
+            QVERIFY(!game.column(player, column).contains(QLatin1Char('.')));
     }
-    const int total1 = grandTotal(main.card(1));
-    const int total2 = grandTotal(main.card(2));
-    const int winner = total2 > total1 ? 2 : 1;
-    QCOMPARE(m_fake->boxes.texts().last(), QStringLiteral("Player %1 wins the game!").arg(winner));
-    QVERIFY(m_fake->sound.log.isEmpty());
-}
-
-void TestGame::tripleEasyGameFillsTheClickedColumns()
-{
-    Tw_Quindle_Main &main = *m_main;
-    main.Animation1Click();
-    rng::setSeed(7);
-    startByWizard(main, "rb_one", "rb_trip");
-    QCOMPARE(main.statusText(1), QStringLiteral("Triple (Easy) Quindle"));
-    Tw_Card *card = main.card(1);
-    const int xs[3] = {15, 45, 75};
-    for (int turn = 0; turn < 39; ++turn) {
-        helpers::roll(&main);
-        const int column = turn % 3 + 1;
-        helpers::clickRow(card->ScoreLines[turn / 3], xs[column - 1]);
-        QVERIFY(!card->ScoreLines[turn / 3]->col(column).isEmpty());
-    }
-    for (int column = 1; column <= 3; ++column)
-        checkColumnTotals(card, column);
-    QCOMPARE(m_fake->boxes.texts().last(), QStringLiteral("Player 1 wins the game!"));
+    QVERIFY(game.fake.sound.log.contains(QStringLiteral("2 loop")));
 }
 
 QUINDLE_TEST_MAIN(TestGame)

@@ -126,6 +126,8 @@ void TestMain::onlyAColourDepthBelow16BitsWarns()
     for (const int depth : {15, 16}) {
         FakePlatform fake;
         fake.screen.depth = depth;
+        if (depth < 16)
+            fake.boxes.expect(QStringLiteral("Tolmar Quindle runs best in 16 bit color or higher"));
         auto window = startup::createMainWindow();
         startup::checkColourDepth(window.get());
         QStringList shown;

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
-// The new game wizard: its pages and buttons, and the game its Finish builds.
-#include "FileGame.h"
-#include "GameHelpers.h"
+// The new game wizard on its own, and the game the main window sets up for
+// a choice, whether it comes from the wizard, Quick Start or a saved game.
+#include "GameFixture.h"
 #include "TestMain.h"
 #include "controls/QuindleDice.h"
 #include "game/main.h"
 #include "platform/Resources.h"
-#include "platform/Widgets.h"
 #include "scoring/card.h"
+#include "setup/GameSetup.h"
 #include "setup/newgame.h"
 
 #include <QAction>
@@ -17,53 +17,56 @@
 #include <QStackedWidget>
 
 namespace {
-Tw_New_Wizard *openWizard(Tw_Quindle_Main &main)
-{
-    main.New1->trigger();
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (auto *wizard = qobject_cast<Tw_New_Wizard *>(w); wizard && wizard->isVisible())
-            return wizard;
+struct Starter final : GameStarter {
+    void StartGame(const GameSetup &setup) override
+    {
+        started << QStringLiteral("%1 players, %2%3").arg(setup.players)
+                       .arg(setup.triple ? "Triple" : "Regular").arg(setup.hard ? ", hard" : "");
     }
-    return nullptr;
-}
+    QStringList started;
+};
 
-// Clicks each named control in turn: "rb_two cb_next rb_reg cb_next".
-void clickThrough(Tw_New_Wizard *wizard, const QString &names)
-{
-    for (const QString &name : names.split(QLatin1Char(' '))) {
-        QWidget *widget = wizard->findChild<QWidget *>(name);
-        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, widget->height() / 2));
+// A wizard shown for a disabled owner, as New Game shows it.
+struct Dialog {
+    Dialog()
+    {
+        owner.setEnabled(false);
+        wizard = new Tw_New_Wizard(&owner, &starter);
+        wizard->show();
     }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-// Where a control sits and what it starts with, in one line.
-QString describeControl(const QWidget *w)
-{
-    QString line = QStringLiteral("%1 %2,%3 %4x%5").arg(w->objectName()).arg(w->x()).arg(w->y())
-                       .arg(w->width()).arg(w->height());
-    if (const auto *image = qobject_cast<const TImage *>(w); image && !image->picture().isNull())
-        line += QStringLiteral(" picture");
-    if (const auto *button = qobject_cast<const QAbstractButton *>(w)) {
-        line += QStringLiteral(" '%1' help %2").arg(button->text())
-                    .arg(button->property("HelpContext").toInt());
-        line += button->isChecked() ? QStringLiteral(" checked") : QString();
+    ~Dialog() { delete wizard; }
+    // Clicks each named control in turn: "rb_two cb_next rb_reg cb_next".
+    void click(const QString &names)
+    {
+        for (const QString &name : names.split(QLatin1Char(' '))) {
+            QWidget *widget = wizard->findChild<QWidget *>(name);
+            QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, widget->height() / 2));
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    if (const auto *push = qobject_cast<const QPushButton *>(w); push && push->isDefault())
-        line += QStringLiteral(" default");
-    return line + (w->isEnabled() ? QString() : QStringLiteral(" disabled"));
-}
+    QString state() const
+    {
+        return QStringLiteral("%1 back:%2 %3:%4 levels:%5%6")
+            .arg(wizard->Notebook1->currentWidget()->objectName())
+            .arg(wizard->cb_prev->isEnabled()).arg(wizard->cb_next->text())
+            .arg(wizard->cb_next->isEnabled()).arg(wizard->rb_easy->isEnabled())
+            .arg(wizard->rb_hard->isEnabled());
+    }
+    QWidget owner;
+    Starter starter;
+    QPointer<Tw_New_Wizard> wizard;
+};
 
-// Everything a set-up decides, a fact a line, to compare two set-ups.
-QStringList setUp(const Tw_Quindle_Main &main)
+// Everything a set-up decides, a fact a line.
+QStringList setUp(const GameFixture &game)
 {
-    QStringList lines = helpers::describe(main).mid(0, 4); // the state and the status panels
-    lines << QStringLiteral("held %1, dice enabled %2, save %3, print %4, %5 windows")
-                 .arg(helpers::held(&main)).arg(main.Dice[1]->isEnabled())
-                 .arg(main.SaveGame1->isEnabled()).arg(main.PrintScorecard1->isEnabled())
-                 .arg(main.ClientArea->subWindowList().size());
+    QStringList lines = game.describe().mid(0, 4);
+    lines << QStringLiteral("save %1, print %2, %3 windows, card 1 in front %4")
+                 .arg(game.main->SaveGame1->isEnabled()).arg(game.main->PrintScorecard1->isEnabled())
+                 .arg(game.main->ClientArea->subWindowList().size())
+                 .arg(game.main->ClientArea->currentSubWindow() == game.card(1));
     for (int p = 1; p <= 4; ++p) {
-        if (const Tw_Card *card = main.card(p)) {
+        if (const Tw_Card *card = game.card(p)) {
             lines << QStringLiteral("card %1 %2%3%4 '%5' at %6,%7").arg(card->PlayerNo)
                          .arg(card->TripleMode).arg(card->HardMode).arg(card->isEnabled())
                          .arg(card->windowTitle()).arg(card->x()).arg(card->y());
@@ -76,62 +79,22 @@ QStringList setUp(const Tw_Quindle_Main &main)
 class TestNewGame : public QObject {
     Q_OBJECT
 private slots:
-    void init() { m_game = std::make_unique<FileGame>(); }
-    void cleanup()
-    {
-        m_game.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    void dialogHasItsLayout();
     void buttonsFollowTheStateTable();
+    void finishHandsOverTheChoice_data();
+    void finishHandsOverTheChoice();
     void cancelChangesNothing_data();
     void cancelChangesNothing();
-    void finishSetsUpWhatQuickStartSetsUp_data();
-    void finishSetsUpWhatQuickStartSetsUp();
-    void hardFlagFollowsTheLevelEvenInARegularGame();
-
-private:
-    std::unique_ptr<FileGame> m_game;
+    void aGameIsSetUpForTheChoice_data();
+    void aGameIsSetUpForTheChoice();
+    void newGameShowsTheWizardOverADisabledWindow();
 };
-
-void TestNewGame::dialogHasItsLayout()
-{
-    Tw_New_Wizard *wizard = openWizard(*m_game->main);
-    QVERIFY(wizard);
-    QVERIFY(!m_game->main->isEnabled());
-    QCOMPARE(wizard->windowTitle(), QStringLiteral("Tolmar Quindle New Game Wizard"));
-    QCOMPARE(wizard->size(), QSize(412, 208));
-    const QStringList layout{
-        "Panel1 0,0 412x165", "Notebook1 192,4 213x157", "i_bit 8,8 180x150 picture",
-        "Image4 12,40 32x32 picture", "Image5 56,68 32x32 picture", "Image6 4,84 32x32 picture",
-        "Image7 56,112 32x32 picture", "Image8 16,120 32x32 picture",
-        "rb_one 104,8 49x17 'One' help 4", "rb_two 160,8 49x17 'Two' help 4",
-        "rb_three 104,24 49x17 'Three' help 4", "rb_four 160,24 49x17 'Four' help 4",
-        "rb_direct 48,56 153x17 '2 Player via Modem' help 5 disabled",
-        "rb_internet 48,92 153x17 'Up to 4 Players via Internet' help 6 disabled",
-        "rb_local 48,128 153x17 'Local' help 7 checked disabled",
-        "rb_reg 84,16 61x17 'Regular' help 12", "rb_trip 152,16 53x17 'Triple' help 12",
-        "Panel2 104,56 97x57", "rb_easy 12,8 61x17 'Easy' help 13 checked disabled",
-        "rb_hard 12,32 61x17 'Hard' help 13 disabled",
-        "cb_prev 200,176 57x25 '< &Back' help 1 disabled",
-        "cb_next 272,176 57x25 '&Next >' help 2 default disabled",
-        "cb_close 352,176 57x25 'Cancel' help 3"};
-    QStringList shown;
-    for (const QString &line : layout)
-        shown << describeControl(wizard->findChild<QWidget *>(line.section(' ', 0, 0)));
-    QCOMPARE(shown, layout);
-}
 
 void TestNewGame::buttonsFollowTheStateTable()
 {
-    Tw_New_Wizard *w = openWizard(*m_game->main);
-    // Page, then Back, Next and the levels as enabled (1) or not.
-    const auto after = [w](const QString &clicks) {
-        clickThrough(w, clicks);
-        return QStringLiteral("%1 back:%2 %3:%4 levels:%5%6")
-            .arg(w->Notebook1->currentWidget()->objectName())
-            .arg(w->cb_prev->isEnabled()).arg(w->cb_next->text()).arg(w->cb_next->isEnabled())
-            .arg(w->rb_easy->isEnabled()).arg(w->rb_hard->isEnabled());
+    Dialog dialog;
+    const auto after = [&dialog](const QString &clicks) {
+        dialog.click(clicks);
+        return dialog.state();
     };
     QCOMPARE(after("cb_next"), QStringLiteral("Page1 back:0 &Next >:0 levels:00"));
     QCOMPARE(after("rb_two"), QStringLiteral("Page1 back:0 &Next >:1 levels:00"));
@@ -142,9 +105,32 @@ void TestNewGame::buttonsFollowTheStateTable()
     // Already selected: nothing runs.
     QCOMPARE(after("rb_reg"), QStringLiteral("Type back:1 &Finish:0 levels:00"));
     QCOMPARE(after("rb_trip"), QStringLiteral("Type back:1 &Finish:1 levels:11"));
-    // The other level enables Finish too.
     QCOMPARE(after("cb_prev cb_next rb_hard"), QStringLiteral("Type back:1 &Finish:1 levels:11"));
     QCOMPARE(after("rb_reg"), QStringLiteral("Type back:1 &Finish:1 levels:00"));
+    QVERIFY(dialog.starter.started.isEmpty());
+}
+
+void TestNewGame::finishHandsOverTheChoice_data()
+{
+    QTest::addColumn<QString>("clicks");
+    QTest::addColumn<QString>("game");
+    QTest::newRow("one player, Regular") << "rb_one cb_next rb_reg" << "1 players, Regular";
+    QTest::newRow("three players, Triple (Easy)") << "rb_three cb_next rb_trip" << "3 players, Triple";
+    QTest::newRow("four players, Triple (Hard)")
+        << "rb_four cb_next rb_trip rb_hard" << "4 players, Triple, hard";
+    QTest::newRow("the level chosen before Regular is kept")
+        << "rb_two cb_next rb_trip rb_hard rb_reg" << "2 players, Regular, hard";
+}
+
+void TestNewGame::finishHandsOverTheChoice()
+{
+    QFETCH(QString, clicks);
+    QFETCH(QString, game);
+    Dialog dialog;
+    dialog.click(clicks + QStringLiteral(" cb_next"));
+    QCOMPARE(dialog.starter.started, QStringList{game});
+    QVERIFY(!dialog.wizard);
+    QVERIFY(dialog.owner.isEnabled());
 }
 
 void TestNewGame::cancelChangesNothing_data()
@@ -158,87 +144,81 @@ void TestNewGame::cancelChangesNothing_data()
 void TestNewGame::cancelChangesNothing()
 {
     QFETCH(QString, way);
-    helpers::newGame(m_game->main.get(), 2, true, true);
-    const QStringList before = setUp(*m_game->main);
-    Tw_New_Wizard *w = openWizard(*m_game->main);
-    clickThrough(w, QStringLiteral("rb_one cb_next rb_reg"));
-    QPointer<Tw_New_Wizard> guard(w);
+    Dialog dialog;
+    dialog.click(QStringLiteral("rb_one cb_next rb_reg"));
     if (way == QLatin1String("button"))
-        clickThrough(w, QStringLiteral("cb_close"));
+        dialog.click(QStringLiteral("cb_close"));
     else if (way == QLatin1String("Esc"))
-        QTest::keyClick(w, Qt::Key_Escape);
+        QTest::keyClick(dialog.wizard, Qt::Key_Escape);
     else
-        w->close();
+        dialog.wizard->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!guard);
-    QVERIFY(m_game->main->isEnabled());
-    QCOMPARE(setUp(*m_game->main), before);
+    QVERIFY(!dialog.wizard);
+    QVERIFY(dialog.owner.isEnabled());
+    QVERIFY(dialog.starter.started.isEmpty());
 }
 
-void TestNewGame::finishSetsUpWhatQuickStartSetsUp_data()
+void TestNewGame::aGameIsSetUpForTheChoice_data()
 {
-    QTest::addColumn<QString>("clicks");
-    QTest::addColumn<QString>("quickStart"); // the menu item, if there is one
+    QTest::addColumn<int>("players"); // asked of Quick Start
+    QTest::addColumn<bool>("triple");
+    QTest::addColumn<bool>("hard");
     QTest::addColumn<QString>("status");
-    QTest::newRow("one player, Regular, as Quick Start 1 Player")
-        << "rb_one cb_next rb_reg cb_next" << "NewRegular1Player1" << "1 Player|Regular Quindle";
-    QTest::newRow("two players, Regular, as Quick Start 2 Player")
-        << "rb_two cb_next rb_reg cb_next" << "Quick2Player1" << "2 Players|Regular Quindle";
-    QTest::newRow("three players, Triple (Easy)")
-        << "rb_three cb_next rb_trip cb_next" << "" << "3 Players|Triple (Easy) Quindle";
-    QTest::newRow("four players, Triple (Hard)")
-        << "rb_four cb_next rb_trip rb_hard cb_next" << "" << "4 Players|Triple (Hard) Quindle";
+    QTest::newRow("one player, Regular") << 1 << false << false << "1 Player|Regular Quindle";
+    QTest::newRow("two players, Triple (Easy)") << 2 << true << false << "2 Players|Triple (Easy) Quindle";
+    QTest::newRow("three players, Triple (Hard)") << 3 << true << true << "3 Players|Triple (Hard) Quindle";
+    QTest::newRow("a count the wizard cannot show makes four") << 7 << false << true
+                                                               << "4 Players|Regular Quindle";
 }
 
 // Each replaces a four-player game with a turn under way, so a smaller game
 // shows that no card of the old one is left.
-void TestNewGame::finishSetsUpWhatQuickStartSetsUp()
+void TestNewGame::aGameIsSetUpForTheChoice()
 {
-    QFETCH(QString, clicks);
-    QFETCH(QString, quickStart);
+    QFETCH(int, players);
+    QFETCH(bool, triple);
+    QFETCH(bool, hard);
     QFETCH(QString, status);
-    const int players = int(QStringList{"rb_one", "rb_two", "rb_three", "rb_four"}.indexOf(
-                                clicks.section(QLatin1Char(' '), 0, 0))) + 1;
-    const bool triple = clicks.contains(QLatin1String("rb_trip"));
-    const bool hard = clicks.contains(QLatin1String("rb_hard"));
-    Tw_Quindle_Main &main = *m_game->main;
-    helpers::newGame(&main, 4);
-    helpers::roll(&main);
-    helpers::setHeld(&main, QStringLiteral("10100"));
-    clickThrough(openWizard(main), clicks);
-    QVERIFY(main.isEnabled());
+    GameFixture game;
+    game.newGame(4);
+    game.rollAs(QStringLiteral("12345"));
+    game.setHeld(QStringLiteral("10100"));
+    game.newGame(players, triple, hard);
+    const int count = qMin(players, 4);
     QStringList expected{
-        QStringLiteral("players %1, player 1 at turn, 3 rolls, can score 0, over 0, undo 0")
-            .arg(players),
+        QStringLiteral("players %1, player 1 at turn, 3 rolls, can score 0, over 0, undo 0, "
+                       "dice 12345 held 00000 enabled 0").arg(count),
         status.section('|', 0, 0), status.section('|', 1), QStringLiteral("Player 1's Turn"),
-        QStringLiteral("held 00000, dice enabled 0, save 1, print 1, %1 windows").arg(players)};
-    for (int i = 1; i <= players; ++i) {
+        QStringLiteral("save 1, print 1, %1 windows, card 1 in front 1").arg(count)};
+    for (int i = 1; i <= count; ++i) {
         expected << QStringLiteral("card %1 %2%3%4 'Player %1's score card' at %5,%5").arg(i)
-                        .arg(triple).arg(hard).arg(i == 1).arg(5 + 20 * (i - 1));
-        QCOMPARE(main.card(i)->windowIcon().pixmap(16).toImage(),
+                        .arg(triple).arg(triple && hard).arg(i == 1).arg(5 + 20 * (i - 1));
+        QCOMPARE(game.card(i)->windowIcon().pixmap(16).toImage(),
                  QIcon(res::icon(i)).pixmap(16).toImage());
     }
-    QCOMPARE(setUp(main), expected);
-    QCOMPARE(main.ClientArea->currentSubWindow(), main.card(1));
-
-    helpers::newGame(&main, 4);
-    if (quickStart.isEmpty())
-        main.QuickStart(players, hard, triple);
-    else
-        main.findChild<QAction *>(quickStart)->trigger();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(setUp(main), expected);
-    for (QWidget *top : QApplication::topLevelWidgets())
-        QVERIFY(!qobject_cast<Tw_New_Wizard *>(top)); // never shown, and gone
+    QCOMPARE(setUp(game), expected);
+    QVERIFY(game.card(1)->hasFocus() || game.card(1)->isAncestorOf(QApplication::focusWidget()));
 }
 
-void TestNewGame::hardFlagFollowsTheLevelEvenInARegularGame()
+void TestNewGame::newGameShowsTheWizardOverADisabledWindow()
 {
-    clickThrough(openWizard(*m_game->main),
-                 QStringLiteral("rb_one cb_next rb_trip rb_hard rb_reg cb_next"));
-    QVERIFY(m_game->main->card(1)->HardMode);
-    QVERIFY(!m_game->main->card(1)->TripleMode);
-    QCOMPARE(m_game->main->statusText(1), QStringLiteral("Regular Quindle"));
+    GameFixture game;
+    game.main->New1->trigger();
+    Tw_New_Wizard *wizard = nullptr;
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (auto *shown = qobject_cast<Tw_New_Wizard *>(top); shown && shown->isVisible())
+            wizard = shown;
+    }
+    QVERIFY(wizard && wizard->isVisible());
+    QVERIFY(!game.main->isEnabled());
+    QCOMPARE(wizard->windowTitle(), QStringLiteral("Tolmar Quindle New Game Wizard"));
+    for (const char *name : {"rb_two", "cb_next", "rb_trip", "rb_hard", "cb_next"}) {
+        QWidget *widget = wizard->findChild<QWidget *>(name);
+        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, widget->height() / 2));
+    }
+    QVERIFY(game.main->isEnabled());
+    QCOMPARE(game.main->statusText(1), QStringLiteral("Triple (Hard) Quindle"));
+    QCOMPARE(game.main->Players(), 2);
 }
 
 QUINDLE_TEST_MAIN(TestNewGame)

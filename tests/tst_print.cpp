@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Print Scorecard: one page with the active card's image at the top left,
 // as large in inches as on screen.
-#include "FakePlatform.h"
-#include "GameHelpers.h"
+#include "GameFixture.h"
 #include "TestMain.h"
 #include "game/PrintCard.h"
 #include "game/main.h"
@@ -12,7 +11,6 @@
 #include <QFile>
 #include <QPainter>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 namespace {
 
@@ -56,9 +54,6 @@ private slots:
     void printingGivesOnePageWithTheActiveCard();
     void cancellingPrintsNothing();
     void printerThatCannotBeOpenedIsReported();
-
-private:
-    QTemporaryDir m_dir;
 };
 
 void TestPrint::cardKeepsItsSizeInInches_data()
@@ -99,13 +94,13 @@ void TestPrint::cardKeepsItsSizeInInches()
 
 void TestPrint::printingGivesOnePageWithTheActiveCard()
 {
-    FakePlatform fake;
-    fake.printing.outputFile = m_dir.filePath(QStringLiteral("card.pdf"));
+    GameFixture game;
+    FakePlatform &fake = game.fake;
+    Tw_Quindle_Main &main = *game.main;
+    fake.printing.outputFile = game.path(QStringLiteral("card.pdf"));
     fake.printing.resolution = 300;
-    Tw_Quindle_Main main;
-    main.show();
-    helpers::newGame(&main, 2);
-    helpers::fillColumn(main.card(2), 1, QStringLiteral(". 2 3 4 5 6 17 18 25 30 40 50 22"));
+    game.newGame(2);
+    game.fillColumn(2, 1, QStringLiteral(". 2 3 4 5 6 17 18 25 30 40 50 22"));
     main.NextPlayer(1);
     main.PrintScorecard1->trigger();
     QCOMPARE(fake.printing.asked, 1);
@@ -139,12 +134,12 @@ void TestPrint::printingGivesOnePageWithTheActiveCard()
 
 void TestPrint::cancellingPrintsNothing()
 {
-    FakePlatform fake;
-    fake.printing.outputFile = m_dir.filePath(QStringLiteral("cancelled.pdf"));
+    GameFixture game;
+    FakePlatform &fake = game.fake;
+    fake.printing.outputFile = game.path(QStringLiteral("cancelled.pdf"));
     fake.printing.confirm = false;
-    Tw_Quindle_Main main;
-    helpers::newGame(&main, 1);
-    main.PrintScorecard1->trigger();
+    game.newGame(1);
+    game.main->PrintScorecard1->trigger();
     QCOMPARE(fake.printing.asked, 1);
     QVERIFY(!QFile::exists(fake.printing.outputFile));
     QVERIFY(fake.boxes.shown.isEmpty());
@@ -152,11 +147,12 @@ void TestPrint::cancellingPrintsNothing()
 
 void TestPrint::printerThatCannotBeOpenedIsReported()
 {
-    FakePlatform fake;
-    fake.printing.outputFile = m_dir.filePath(QStringLiteral("no such folder/card.pdf"));
-    Tw_Quindle_Main main;
-    helpers::newGame(&main, 1);
-    main.PrintScorecard1->trigger();
+    GameFixture game;
+    FakePlatform &fake = game.fake;
+    fake.printing.outputFile = game.path(QStringLiteral("no such folder/card.pdf"));
+    game.newGame(1);
+    fake.boxes.expect(QStringLiteral("Unable to print the score card."));
+    game.main->PrintScorecard1->trigger();
     QCOMPARE(fake.boxes.texts(), QStringList{"Unable to print the score card."});
 }
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The dice tray and the roll control, pressed and released as a player does.
-#include "FakePlatform.h"
-#include "GameHelpers.h"
+#include "GameFixture.h"
 #include "TestMain.h"
 #include "controls/Animate.h"
 #include "controls/QuindleDice.h"
@@ -16,18 +15,10 @@
 
 namespace {
 
-// The fake goes in before the window, which asks it for a sound device.
-struct Table {
-    explicit Table(bool device = true)
-    {
-        fake.sound.device = device;
-        main = std::make_unique<Tw_Quindle_Main>();
-        main->show();
-        if (!QTest::qWaitForWindowExposed(main.get()))
-            qWarning("main window not exposed");
-    }
-    // Through the window system, so the press lands on whatever the player
-    // would hit at that pixel of the part: the cup, its frame or the blend.
+// Through the window system, so the press lands on whatever the player
+// would hit at that pixel of the part: the cup, its frame or the blend.
+struct Table : GameFixture {
+    explicit Table(bool animation = true, bool device = true) : GameFixture(animation, device) {}
     QPoint at(const QString &part) const
     {
         const QPoint inside = part == QLatin1String("Shape1")    ? QPoint(46, 25)
@@ -43,41 +34,32 @@ struct Table {
     {
         QTest::mouseRelease(main->windowHandle(), Qt::LeftButton, {}, at(part));
     }
-    QString faces() const { return helpers::faces(main.get()); }
     QString sounds() const { return fake.sound.log.join(QLatin1Char(',')); }
     bool showsRolls(int picture) const
     {
         return main->i_rolls->picture() == QImage(res::bitmap(picture));
     }
-
-    FakePlatform fake;
-    std::unique_ptr<Tw_Quindle_Main> main;
 };
 
-// The faces after `rolls` rolls of the dice not held, worked out here.
+// The faces after `rolls` rolls of the dice not held, from the program's
+// generator seeded alike.
 QString expectedFaces(uint32_t seed, int rolls, const QString &held, QString shown)
 {
+    const uint32_t before = rng::seed();
+    rng::setSeed(seed);
     for (int r = 0; r < rolls; ++r) {
         for (int i = 0; i < 5; ++i) {
-            if (held[i] == QLatin1Char('1'))
-                continue;
-            seed = seed * 134775813u + 1u;
-            shown[i] = QLatin1Char(char('1' + int((uint64_t(seed) * 6u) >> 32)));
+            if (held[i] != QLatin1Char('1'))
+                shown[i] = QLatin1Char(char('1' + rng::random(6)));
         }
     }
+    rng::setSeed(before);
     return shown;
 }
 
 QImage rgb(const QImage &image)
 {
     return image.convertToFormat(QImage::Format_RGB32);
-}
-
-// Steps the cup by hand until it stops or the steps are done.
-void runCup(TAnimated *cup, int steps = 100)
-{
-    for (int n = 0; n < steps && cup->Play(); ++n)
-        cup->step();
 }
 
 } // namespace
@@ -159,17 +141,15 @@ void TestRoll::rollPlaysItsSoundsAndCounts()
     QFETCH(QString, held);
     QFETCH(QString, sounds);
     const bool device = !options.contains(QLatin1String("no-device"));
-    Table table(device);
+    const bool animation = options.contains(QLatin1String("animation"));
+    Table table(animation, device);
     Tw_Quindle_Main &main = *table.main;
     QCOMPARE(main.Sound1->isEnabled(), device);
-    helpers::newGame(&main, 1);
-    const bool animation = options.contains(QLatin1String("animation"));
-    if (!animation)
-        main.Animation1Click();
+    table.newGame(1);
     if (main.Sound1->isChecked() != options.contains(QLatin1String("sound")))
         main.Sound1Click();
-    helpers::setDice(&main, dice);
-    helpers::setHeld(&main, held);
+    table.setDice(dice);
+    table.setHeld(held);
     rng::setSeed(20240601u);
 
     const int rolls = options.contains(QLatin1String("double-click")) ? 2 : 1;
@@ -183,22 +163,22 @@ void TestRoll::rollPlaysItsSoundsAndCounts()
         QCOMPARE(table.faces(), dice);
         table.release(part);
     }
-    QCOMPARE(main.CanScore(), true);
+    QVERIFY(main.CanScore());
     QCOMPARE(main.RollsLeft(), 3 - rolls);
     QVERIFY(table.showsRolls(3 - rolls));
-    QTRY_COMPARE_WITH_TIMEOUT(main.a_roll->Play(), false, 10000);
+    table.stepCupToRest();
     QCOMPARE(main.a_roll->Frame(), animation ? 9 : 0);
     QCOMPARE(table.sounds(), sounds);
     // Released at once, the cup rolls at frames 1, 5, 6, 7, 8 and 9.
     QCOMPARE(table.faces(), expectedFaces(20240601u, animation ? 6 : rolls, held, dice));
-    QCOMPARE(helpers::held(&main), held);
+    QCOMPARE(table.held(), held);
 }
 
 // The press neither rattles nor shakes but still ends Undo; the release
 // leaves -1 rolls, the picture it found and the faces as they were.
 void TestRoll::pressesRollNothingBeforeAGameOrAfterTheLastRoll()
 {
-    Table table;
+    Table table(false);
     Tw_Quindle_Main &main = *table.main;
     const auto rollNothing = [&](int picture) {
         const QString faces = table.faces();
@@ -214,8 +194,7 @@ void TestRoll::pressesRollNothingBeforeAGameOrAfterTheLastRoll()
     };
     rollNothing(3);
     QVERIFY(!main.Dice[1]->isEnabled());
-    helpers::newGame(&main, 1);
-    main.Animation1Click();
+    table.newGame(1);
     for (const int picture : {2, 1, 6}) {
         table.press();
         table.release();
@@ -241,8 +220,8 @@ void TestRoll::cupRocksWhileHeldAndTipsAfterRelease_data()
         << 0 << 12 << "1 2 1 0 3 4 3 1 2 1 0 3 4 3 1 2" << "1 0 3 4 3 1 2 5 6 7 8 9" << 27;
     QTest::newRow("a second roll starts from frame 9, whose next frame is 0")
         << 99 << 3 << "0 1 2" << "1 0 3 4 3 1 2 5 6 7 8 9" << 14;
-    // Issue #3: the cup runs out to 9 with the button down, so the release
-    // lands the roll and stops its rattle.
+    // The cup runs out to 9 with the button down, so the release lands the
+    // roll and stops its rattle.
     QTest::newRow("pressed again as the cup tips, the release lands the roll")
         << 3 << 3 << "7 8 9" << "" << 4;
 }
@@ -256,13 +235,15 @@ void TestRoll::cupRocksWhileHeldAndTipsAfterRelease()
     QFETCH(int, rolls);
     Table table;
     Tw_Quindle_Main &main = *table.main;
-    helpers::newGame(&main, 1);
-    // No timer: every step below is one tick of the cup.
-    main.a_roll->setInterval(0);
+    table.newGame(1);
+    const auto runCup = [&main](int steps) {
+        for (int n = 0; n < steps && main.a_roll->Play(); ++n)
+            main.a_roll->step();
+    };
     if (earlier > 0) {
         table.press();
         table.release();
-        runCup(main.a_roll, earlier);
+        runCup(earlier);
     }
     // The recorder goes ahead of the window's handler, so it sees each frame
     // before the handler moves on from it.
@@ -271,18 +252,18 @@ void TestRoll::cupRocksWhileHeldAndTipsAfterRelease()
     connect(main.a_roll, &TAnimated::changeFrame, &main,
             [&frames](TAnimated *cup) { frames.append(QString::number(cup->Frame())); });
     connect(main.a_roll, &TAnimated::changeFrame, &main, &Tw_Quindle_Main::a_rollChangeFrame);
-    helpers::setDice(&main, QStringLiteral("23456"));
-    helpers::setHeld(&main, QStringLiteral("01010"));
+    table.setDice(QStringLiteral("23456"));
+    table.setHeld(QStringLiteral("01010"));
     rng::setSeed(99u);
     table.fake.sound.log.clear();
 
     table.press();
-    runCup(main.a_roll, heldSteps);
+    runCup(heldSteps);
     QCOMPARE(frames.join(' '), whileHeld);
     QCOMPARE(table.sounds(), QStringLiteral("2 loop"));
     frames.clear();
     table.release();
-    runCup(main.a_roll);
+    runCup(100);
     QCOMPARE(frames.join(' '), afterRelease);
     QCOMPARE(table.sounds(), QStringLiteral("2 loop,stop,3"));
     QCOMPARE(table.faces(), expectedFaces(99u, rolls, QStringLiteral("01010"), "23456"));

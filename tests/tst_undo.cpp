@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Taking back the last scoring: the cell, the turn, the dice and the rolls.
-#include "FileGame.h"
-#include "GameHelpers.h"
+#include "GameFixture.h"
 #include "TestMain.h"
 #include "controls/Animate.h"
 #include "controls/QuindleDice.h"
@@ -12,87 +11,64 @@
 #include "scoring/card.h"
 
 #include <QAction>
+#include <QMdiArea>
 
 class TestUndo : public QObject {
     Q_OBJECT
 private slots:
-    void init() { m_game = std::make_unique<FileGame>(); }
-    void cleanup() { m_game.reset(); }
     void undoGivesBackTheTurnWithTheSameDice_data();
     void undoGivesBackTheTurnWithTheSameDice();
-    void undoOfACompletedCardOfAnEarlierPlayer();
     void undoTakesBackExactlyTheScoredCell_data();
     void undoTakesBackExactlyTheScoredCell();
     void undoIsOfferedOnlyUntilTheNextPressOrSetUp_data();
     void undoIsOfferedOnlyUntilTheNextPressOrSetUp();
-
-private:
-    Tw_Card *card(int player) const { return m_game->main->card(player); }
-
-    std::unique_ptr<FileGame> m_game;
 };
 
 void TestUndo::undoGivesBackTheTurnWithTheSameDice_data()
 {
+    QTest::addColumn<int>("players");
     QTest::addColumn<int>("rolls");
     QTest::addColumn<int>("picture");
-    QTest::newRow("after one roll two rolls come back") << 1 << 2;
-    // Issue #5: the picture for 0, not the 3 shown since the turn ended.
+    QTest::newRow("after one roll two rolls come back") << 1 << 1 << 2;
+    // The picture for 0, not the 3 shown since the turn ended.
     QTest::newRow("after a press past the last roll none comes back, with the picture for 0")
-        << 4 << 6;
+        << 1 << 4 << 6;
+    QTest::newRow("the turn comes back from the next player, card and all") << 3 << 2 << 1;
 }
 
 void TestUndo::undoGivesBackTheTurnWithTheSameDice()
 {
+    QFETCH(int, players);
     QFETCH(int, rolls);
     QFETCH(int, picture);
-    Tw_Quindle_Main &main = *m_game->main;
-    helpers::newGame(&main, 1);
+    GameFixture game;
+    game.newGame(players);
     for (int i = 0; i < rolls; ++i)
-        m_game->rollAs(QStringLiteral("14264"));
+        game.rollAs(QStringLiteral("14264"));
     for (const int die : {2, 5})
-        QTest::mouseClick(main.Dice[die], Qt::LeftButton, {}, QPoint(22, 22));
-    helpers::clickRow(card(1)->u_4);
-    QCOMPARE(card(1)->u_4->Col1(), QStringLiteral("8"));
-    QCOMPARE(helpers::held(&main), QStringLiteral("00000"));
+        QTest::mouseClick(game.main->Dice[die], Qt::LeftButton, {}, QPoint(22, 22));
+    game.clickRow(1, QStringLiteral("u_4"));
+    QCOMPARE(game.card(1)->u_4->Col1(), QStringLiteral("8"));
+    QCOMPARE(game.held(), QStringLiteral("00000"));
+    QCOMPARE(game.main->CurrentPlayer(), players == 1 ? 1 : 2);
 
-    main.Undo1->trigger();
-    QVERIFY(!main.Undo1->isEnabled());
-    QVERIFY(card(1)->u_4->Col1().isEmpty());
-    QCOMPARE(card(1)->u_total->Col1(), QStringLiteral("0"));
-    QCOMPARE(main.RollsLeft(), qMax(3 - rolls, -1));
-    QCOMPARE(main.i_rolls->picture(), QImage(res::bitmap(picture)));
-    QCOMPARE(helpers::held(&main), QStringLiteral("01001"));
-    QCOMPARE(helpers::faces(&main), QStringLiteral("14264"));
-    QVERIFY(main.Dice[1]->isEnabled());
+    game.main->Undo1->trigger();
+    QVERIFY(!game.main->Undo1->isEnabled());
+    QVERIFY(game.card(1)->u_4->Col1().isEmpty());
+    QCOMPARE(game.card(1)->u_total->Col1(), QStringLiteral("0"));
+    QCOMPARE(game.main->RollsLeft(), qMax(3 - rolls, -1));
+    QCOMPARE(game.main->i_rolls->picture(), QImage(res::bitmap(picture)));
+    QCOMPARE(game.held(), QStringLiteral("01001"));
+    QCOMPARE(game.faces(), QStringLiteral("14264"));
+    QVERIFY(game.main->Dice[1]->isEnabled());
+    QCOMPARE(game.main->CurrentPlayer(), 1);
+    QCOMPARE(game.main->statusText(2), QStringLiteral("Player 1's Turn"));
+    for (int p = 1; p <= players; ++p)
+        QCOMPARE(game.card(p)->isEnabled(), p == 1);
+    QCOMPARE(game.main->ClientArea->currentSubWindow(), game.card(1));
     // He may score at once, the cleared row included.
-    helpers::clickRow(card(1)->l_chance);
-    QCOMPARE(card(1)->l_chance->Col1(), QStringLiteral("17"));
-}
-
-void TestUndo::undoOfACompletedCardOfAnEarlierPlayer()
-{
-    Tw_Quindle_Main &main = *m_game->main;
-    helpers::newGame(&main, 2);
-    helpers::fillColumn(card(1), 1, QStringLiteral("1 2 3 4 5 6 10 10 25 30 40 50 ."));
-    helpers::roll(&main);
-    m_game->fake.boxes.shown.clear();
-    helpers::clickRow(card(1)->l_chance);
-    QCOMPARE(m_game->fake.boxes.texts(), QStringList{"Player 1, your game is over."});
-    QCOMPARE(main.CurrentPlayer(), 2);
-    main.Undo1Click();
-    QVERIFY(card(1)->l_chance->Col1().isEmpty());
-    QCOMPARE(main.CurrentPlayer(), 1);
-    QCOMPARE(main.statusText(2), QStringLiteral("Player 1's Turn"));
-    QVERIFY(card(1)->isEnabled());
-    QVERIFY(!card(2)->isEnabled());
-    // The flag stays, and the recount repeats the message, as after any
-    // recount of a finished card; the player can still fill his last row.
-    QVERIFY(card(1)->GameOver);
-    QCOMPARE(m_game->fake.boxes.texts().last(), QStringLiteral("Player 1, your game is over."));
-    helpers::clickRow(card(1)->l_chance);
-    QVERIFY(!card(1)->l_chance->Col1().isEmpty());
-    QCOMPARE(main.CurrentPlayer(), 2);
+    game.clickRow(1, QStringLiteral("l_chance"));
+    QCOMPARE(game.card(1)->l_chance->Col1(), QStringLiteral("17"));
 }
 
 void TestUndo::undoTakesBackExactlyTheScoredCell_data()
@@ -104,11 +80,15 @@ void TestUndo::undoTakesBackExactlyTheScoredCell_data()
     QTest::addColumn<QString>("total"); // recounted: row, column, text
     QTest::newRow("the Double cell of a Triple row goes, and Single and Triple stay")
         << true << "u_3 1 9, u_3 3 6" << "33312" << "u_3 45" << "l_u_total 2 0";
-    // Issue #5: a bonus is taken back to the count it replaced.
+    // A bonus is taken back to the count it replaced.
     QTest::newRow("a first Quindle bonus leaves the count empty")
         << false << "l_quindle 1 50" << "55555" << "l_bonus 15" << "l_l_total 1 50";
     QTest::newRow("a third Quindle bonus leaves two")
         << false << "l_quindle 1 50, l_bonus 1 2" << "55555" << "l_bonus 15" << "l_l_total 1 250";
+    QTest::newRow("the last cell of an earlier player's card is emptied again")
+        << false << "u_1 1 1, u_2 1 2, u_3 1 3, u_4 1 4, u_5 1 5, u_6 1 6, l_3_kind 1 10, "
+                    "l_4_kind 1 10, l_full 1 25, l_small 1 30, l_large 1 40, l_quindle 1 50"
+        << "12345" << "l_chance 15" << "l_l_total 1 165";
 }
 
 void TestUndo::undoTakesBackExactlyTheScoredCell()
@@ -118,24 +98,32 @@ void TestUndo::undoTakesBackExactlyTheScoredCell()
     QFETCH(QString, dice);
     QFETCH(QString, click);
     QFETCH(QString, total);
-    helpers::newGame(m_game->main.get(), 1, triple, false);
-    const auto row = [this](const QString &name) { return card(1)->findChild<TCardLine *>(name); };
+    GameFixture game;
+    game.newGame(2, triple, false);
     for (const QString &cell : cells.split(QStringLiteral(", ")))
-        row(cell.section(' ', 0, 0))->setCol(cell.section(' ', 1, 1).toInt(), cell.section(' ', 2));
+        game.row(1, cell.section(' ', 0, 0))->setCol(cell.section(' ', 1, 1).toInt(), cell.section(' ', 2));
     const auto shown = [&] {
-        QStringList columns{row(QStringLiteral("l_bonus"))->Col1()};
+        QStringList columns{game.card(1)->l_bonus->Col1()};
         for (int c = 1; c <= 3; ++c)
-            columns << helpers::column(card(1), c);
+            columns << game.column(1, c);
         return columns;
     };
-    m_game->rollAs(dice);
+    game.rollAs(dice);
     const QStringList before = shown();
-    helpers::clickRow(row(click.section(' ', 0, 0)), click.section(' ', 1).toInt());
+    const bool completes = before[1].count(QLatin1Char('.')) == 1 && !triple;
+    if (completes)
+        game.fake.boxes.allow(QStringLiteral("Player 1, your game is over."));
+    game.clickRow(1, click.section(' ', 0, 0), click.section(' ', 1).toInt());
     QVERIFY(shown() != before);
-    m_game->main->Undo1Click();
+    QCOMPARE(game.main->CurrentPlayer(), 2);
+    game.main->Undo1->trigger();
     QCOMPARE(shown(), before);
-    const TCardLine *recounted = row(total.section(' ', 0, 0));
-    QCOMPARE(recounted->col(total.section(' ', 1, 1).toInt()), total.section(' ', 2));
+    QCOMPARE(game.row(1, total.section(' ', 0, 0))->col(total.section(' ', 1, 1).toInt()),
+             total.section(' ', 2));
+    QCOMPARE(game.main->CurrentPlayer(), 1);
+    // A complete card keeps its flag, and the recount repeats its message.
+    QCOMPARE(game.card(1)->GameOver, completes);
+    QCOMPARE(game.fake.boxes.shown.size(), completes ? 2 : 0);
 }
 
 void TestUndo::undoIsOfferedOnlyUntilTheNextPressOrSetUp_data()
@@ -153,17 +141,21 @@ void TestUndo::undoIsOfferedOnlyUntilTheNextPressOrSetUp()
 {
     QFETCH(QString, before);
     QFETCH(QString, then);
-    Tw_Quindle_Main &main = *m_game->main;
-    helpers::newGame(&main, 1);
-    helpers::prepareColumn(card(1), 1, before);
-    helpers::roll(&main);
-    helpers::clickRow(card(1)->l_chance);
-    QCOMPARE(main.Undo1->isEnabled(), !then.isEmpty());
+    GameFixture game;
+    game.newGame(1);
+    game.prepareColumn(1, 1, before);
+    game.rollAs(QStringLiteral("12345"));
+    if (then.isEmpty()) {
+        game.fake.boxes.expect(QStringLiteral("Player 1, your game is over."));
+        game.fake.boxes.expect(QStringLiteral("Player 1 wins the game!"));
+    }
+    game.clickRow(1, QStringLiteral("l_chance"));
+    QCOMPARE(game.main->Undo1->isEnabled(), !then.isEmpty());
     if (then == QLatin1String("press"))
-        QTest::mousePress(main.a_roll, Qt::LeftButton, {}, QPoint(20, 20));
+        QTest::mousePress(game.main->a_roll, Qt::LeftButton, {}, QPoint(20, 20));
     else if (then == QLatin1String("new game"))
-        helpers::newGame(&main, 2);
-    QVERIFY(!main.Undo1->isEnabled());
+        game.newGame(2);
+    QVERIFY(!game.main->Undo1->isEnabled());
 }
 
 QUINDLE_TEST_MAIN(TestUndo)

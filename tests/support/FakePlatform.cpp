@@ -2,13 +2,40 @@
 #include "FakePlatform.h"
 
 #include <QPrinter>
+#include <QtTest>
 
 int FakeMessageBoxes::ask(QWidget *, const platform::BoxRequest &request)
 {
     shown.append(request);
     if (onShow)
         onShow(request);
-    return answers.isEmpty() ? defaultAnswer : answers.dequeue();
+    if (!m_expected.isEmpty() && m_expected.head().text == request.text)
+        return m_expected.dequeue().button;
+    for (const Answer &allowed : m_allowed) {
+        if (allowed.text == request.text)
+            return allowed.button;
+    }
+    QTest::qFail(qPrintable(QStringLiteral("a message box nobody expected: \"%1\"").arg(request.text)),
+                 __FILE__, __LINE__);
+    return -1;
+}
+
+void FakeMessageBoxes::expect(const QString &text, int answer)
+{
+    m_expected.enqueue({text, answer});
+}
+
+void FakeMessageBoxes::allow(const QString &text, int answer)
+{
+    m_allowed.append({text, answer});
+}
+
+QStringList FakeMessageBoxes::pending() const
+{
+    QStringList result;
+    for (const Answer &expected : m_expected)
+        result.append(expected.text);
+    return result;
 }
 
 QStringList FakeMessageBoxes::texts() const

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // Recording doubles for every platform service. Installing a FakePlatform
-// replaces the real services until it goes out of scope; boxes are answered
-// from a queue (or with a default) and never wait for a person.
+// replaces the real services until it goes out of scope. A message box is
+// answered only when the test said it would come; any other box fails the
+// test, so no box can pass unnoticed and none waits for a person.
 
 #include "platform/Platform.h"
 
 #include <QList>
-#include <QPair>
 #include <QQueue>
 #include <QSize>
 #include <QStringList>
@@ -17,13 +17,25 @@
 class FakeMessageBoxes final : public platform::MessageBoxes {
 public:
     int ask(QWidget *parent, const platform::BoxRequest &request) override;
+    // The next box shows `text` and is answered with button `answer`.
+    void expect(const QString &text, int answer = 0);
+    // Any number of boxes showing `text`, each answered with `answer`.
+    void allow(const QString &text, int answer = 0);
+    // Expected boxes that have not come yet.
+    QStringList pending() const;
+    QStringList texts() const;
+
     QList<platform::BoxRequest> shown;
-    // Answers by button index, used in order; when empty, defaultAnswer.
-    QQueue<int> answers;
-    int defaultAnswer = 0;
     // Runs while a box is "open", for tests that act inside a modal box.
     std::function<void(const platform::BoxRequest &)> onShow;
-    QStringList texts() const;
+
+private:
+    struct Answer {
+        QString text;
+        int button;
+    };
+    QQueue<Answer> m_expected;
+    QList<Answer> m_allowed;
 };
 
 class FakeSound final : public platform::SoundOutput {
