@@ -14,7 +14,7 @@ public:
 
     int Interval() const { return m_interval; }
     void setInterval(int interval);
-    // Counts below 1 are taken as 1 (issue #3).
+    // Counts below 1 are taken as 1, so that a frame number always exists.
     int FrameCount() const { return m_frameCount; }
     void setFrameCount(int count) { m_frameCount = count; }
     int Frame() const { return m_frame; }

@@ -39,7 +39,7 @@ struct SavedGameReading {
 };
 
 QByteArray writeSavedGame(const SavedGame &game);
-// Reads and checks the whole file before anything is applied (issue #5), so
+// Reads and checks the whole file before anything is applied, so
 // a bad file never costs the running game.
 SavedGameReading readSavedGame(const QByteArray &bytes);
 // The error box text for a failed reading of the file `fileName`.

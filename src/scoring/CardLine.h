@@ -29,7 +29,7 @@ public:
 
     // Scoring rows keep three characters, which saved games rely on; total
     // rows keep four so that a Triple grand total of 1000 or more shows
-    // whole (issue #4).
+    // whole, and the winner is read from the whole number.
     int MaxLength = 3;
     int Tag = 0;
 
