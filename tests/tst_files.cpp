@@ -7,14 +7,20 @@
 #include "controls/QuindleDice.h"
 #include "game/SavedGame.h"
 #include "game/main.h"
+#include "platform/SafeFile.h"
 #include "scoring/CardLine.h"
 #include "scoring/card.h"
 
 #include <QAction>
 #include <QDir>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 QByteArray hex(const char *text)
@@ -92,8 +98,11 @@ private slots:
     void everyValueFormReads();
     void badFilesLeaveTheGameUntouched_data();
     void badFilesLeaveTheGameUntouched();
+    void statusTextsAreShownAsTheyAre();
     void cancellingADialogChangesNothing();
     void aFailingWriteKeepsTheEarlierSave();
+    void savingIntoAFolderThatTakesNoNewFile();
+    void aLinkToADeviceIsNotReplaced();
 };
 
 void TestFiles::savingANewGameWritesTheWorkedExample()
@@ -128,7 +137,7 @@ void TestFiles::gamesComeBackWithTheirTotalsAndTurn_data()
                        "2 l_grand 1 26"};
     QTest::newRow("a Triple (Easy) game counts column 3 three times")
         << 2 << true << false
-        << QStringList{"1 3 5 10 15 20 10 10 30 25 25 30 40 0 .", "1 1 . 4 . . . . . . . . . . 21",
+        << QStringList{"1 3 5 10 15 20 20 0 30 25 25 30 40 0 .", "1 1 . 4 . . . . . . . . . . 21",
                        "2 2 . . . . 20 . . . . . . 50 ."}
         << "" << 1
         << QStringList{"1 u_bonus 3 35", "1 l_u_total 3 315", "1 l_l_total 3 150", "1 l_grand 3 765",
@@ -286,12 +295,26 @@ void TestFiles::badFilesLeaveTheGameUntouched_data()
     add("five players are not a saved game", splice(1, 1, hex("05")), notSaved);
     add("257 players are not a saved game", splice(0, 2, hex("03 0101")), notSaved);
     add("player 2 at turn of one is not a saved game", splice(5, 1, hex("02")), notSaved);
-    add("a four-digit cell is not a saved game", cell(4, "1234"), notSaved);
-    add("a letter in a cell is not a saved game", cell(41, "7x"), notSaved);
+    add("a four-digit cell is not a saved game", cell(3, "1234"), notSaved);
+    add("a letter in a cell is not a saved game", cell(0, "1x"), notSaved);
     add("a fourth Quindle bonus is not a saved game", cell(39, "4"), notSaved);
     add("data after the last field is not a saved game", good + "\n", notSaved);
+    // Cell i is row i / 3, column i % 3; the turn text starts at 33.
+    add("a status text of 256 characters is not a saved game",
+        splice(33, 17, hex("0c 00010000") + QByteArray(256, 'x')), notSaved);
+    add("a control character in a status text is not a saved game",
+        splice(33, 17, files::shortString("Player 1\x1b[2J")), notSaved);
+    add("999 in Chance is not a saved game", cell(36, "999"), notSaved);
+    add("seven in Twos is not a saved game", cell(3, "7"), notSaved);
+    add("26 in Full House is not a saved game", cell(24, "26"), notSaved);
+    add("a leading zero is not a saved game", cell(6, "09"), notSaved);
+    add("a score in the Double column of a Regular game is not a saved game", cell(1, "3"), notSaved);
+    add("a bonus in the Double column is not a saved game", cell(40, "1"), notSaved);
+    add("a file over 64 KB is not a saved game", "big", notSaved);
     add("a file that cannot be opened says so", "missing", QStringLiteral("Cannot open file %1."));
     add("a folder cannot be opened", "folder", QStringLiteral("Cannot open file %1."));
+    add("a FIFO is refused at once", "fifo", QStringLiteral("Cannot open file %1."));
+    add("a link to a device is refused", "link", QStringLiteral("Cannot open file %1."));
 }
 
 void TestFiles::badFilesLeaveTheGameUntouched()
@@ -304,6 +327,12 @@ void TestFiles::badFilesLeaveTheGameUntouched()
     const QString file = game.path(QStringLiteral("bad.vqd"));
     if (bytes == "folder")
         QVERIFY(QDir(game.folder()).mkdir(QStringLiteral("bad.vqd")));
+    else if (bytes == "fifo")
+        QCOMPARE(mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+    else if (bytes == "link")
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), file));
+    else if (bytes == "big")
+        QVERIFY(files::write(file, files::newOnePlayerGame() + QByteArray(64 * 1024, '\0')));
     else if (bytes != "missing")
         QVERIFY(files::write(file, bytes));
     if (message.contains(QLatin1String("%1")))
@@ -323,6 +352,37 @@ void TestFiles::badFilesLeaveTheGameUntouched()
         game.clickRow(2, QStringLiteral("l_chance"));
         QCOMPARE(game.card(2)->l_chance->Col1(), QStringLiteral("15"));
     }
+}
+
+// Whatever a file holds as status texts is shown as it is, never as markup
+// that could load a picture, a device or a FIFO.
+void TestFiles::statusTextsAreShownAsTheyAre()
+{
+    GameFixture game;
+    SavedGame saved = readSavedGame(files::newOnePlayerGame()).game;
+    // The turn text is written anew when the turn is handed out.
+    saved.status = {QStringLiteral("<b>1</b> Player"),
+                    QStringLiteral("<img src=\"/dev/zero\">").leftJustified(255, QLatin1Char('x')),
+                    QStringLiteral("<i>Player 1's Turn</i>")};
+    QVERIFY(files::write(game.path(QStringLiteral("markup.vqd")), writeSavedGame(saved)));
+    game.open(game.path(QStringLiteral("markup.vqd")));
+    for (int panel = 0; panel < 2; ++panel) {
+        const QLabel *shown = game.main->StatusPanels[panel];
+        QCOMPARE(shown->text(), saved.status[panel]);
+        QCOMPARE(shown->textFormat(), Qt::PlainText);
+    }
+    // The real message box shows a file name as it is, too.
+    Qt::TextFormat format = Qt::RichText;
+    QTimer::singleShot(0, [&format] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        format = box->textFormat();
+        box->accept();
+    });
+    platform::setServices({});
+    platform::showError(QStringLiteral("'<i>it</i>' is not a valid Tolmar Quindle saved game"));
+    game.fake.install();
+    QCOMPARE(format, Qt::PlainText);
 }
 
 void TestFiles::cancellingADialogChangesNothing()
@@ -366,6 +426,57 @@ void TestFiles::aFailingWriteKeepsTheEarlierSave()
     QCOMPARE(QDir(game.folder()).entryList(QDir::Files), QStringList{QStringLiteral("game.vqd")});
     game.save(file);
     QCOMPARE(readSavedGame(files::read(file)).game.cards.at(1)[12][0], QStringLiteral("15"));
+}
+
+// A folder that cannot hold the temporary file of a safe save: the file is
+// rewritten in place, and put back as it was when the new game does not fit.
+void TestFiles::savingIntoAFolderThatTakesNoNewFile()
+{
+    GameFixture game;
+    startRunningGame(game);
+    const QString file = game.path(QStringLiteral("game.vqd"));
+    QVERIFY(files::write(file, "an earlier game"));
+    const auto noNewFiles = [](const QString &) { return false; };
+    const QByteArray bytes = writeSavedGame(readSavedGame(files::newOnePlayerGame()).game);
+    QCOMPARE(platform::writeFileSafely(file, bytes, noNewFiles), platform::FileError::None);
+    QCOMPARE(files::read(file), bytes);
+
+    QVERIFY(files::write(file, "an earlier game"));
+    rlimit limit{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit saved = limit;
+    limit.rlim_cur = 64;
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    const platform::FileError error = platform::writeFileSafely(file, bytes, noNewFiles);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+    QCOMPARE(error, platform::FileError::WriteFailed);
+    QCOMPARE(files::read(file), QByteArray("an earlier game"));
+
+    // Through the menu, in a folder that really is read-only.
+    if (geteuid() == 0)
+        QSKIP("a read-only folder does not stop the superuser");
+    QVERIFY(QFile::setPermissions(game.folder(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    game.save(file);
+    QFile::setPermissions(game.folder(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                             | QFileDevice::ExeOwner);
+    QVERIFY(readSavedGame(files::read(file)).ok());
+}
+
+// Replace on a link to a device writes nothing and leaves the device be.
+void TestFiles::aLinkToADeviceIsNotReplaced()
+{
+    GameFixture game;
+    startRunningGame(game);
+    const QString link = game.path(QStringLiteral("game.vqd"));
+    QVERIFY(QFile::link(QStringLiteral("/dev/null"), link));
+    game.fake.boxes.expect(QStringLiteral("Cannot open file %1.").arg(link));
+    game.save(link);
+    QVERIFY(game.fake.boxes.pending().isEmpty());
+    struct stat info {};
+    QCOMPARE(::stat("/dev/null", &info), 0);
+    QVERIFY(S_ISCHR(info.st_mode));
 }
 
 QUINDLE_TEST_MAIN(TestFiles)

@@ -71,6 +71,7 @@ class TestGame : public QObject {
 private slots:
     void aWholeGameOfEveryKind_data();
     void aWholeGameOfEveryKind();
+    void anUnreadableTotalIsReportedAndTheGameStillEnds();
 };
 
 void TestGame::aWholeGameOfEveryKind_data()
@@ -133,6 +134,25 @@ void TestGame::aWholeGameOfEveryKind()
             QVERIFY(!game.column(player, column).contains(QLatin1Char('.')));
     }
     QVERIFY(game.fake.sound.log.contains(QStringLiteral("2 loop")));
+}
+
+// The failure is shown from the click that ended the game, and nothing is
+// thrown into the toolkit.
+void TestGame::anUnreadableTotalIsReportedAndTheGameStillEnds()
+{
+    GameFixture game;
+    game.newGame(2);
+    game.prepareColumn(2, 1, QStringLiteral("3 6 9 12 15 18 20 20 25 30 40 50 ."));
+    game.card(1)->l_grand->setCol1(QString());
+    game.main->NextPlayer(1);
+    game.rollAs(QStringLiteral("12345"));
+    game.fake.boxes.expect(QStringLiteral("Player 2, your game is over."));
+    game.fake.boxes.expect(QStringLiteral("'' is not a valid integer value."));
+    game.clickRow(2, QStringLiteral("l_chance"));
+    QVERIFY(game.fake.boxes.pending().isEmpty());
+    QCOMPARE(game.fake.boxes.shown.last().caption, QStringLiteral("Tolmar Quindle"));
+    QVERIFY(game.main->NoGame());
+    QVERIFY(!game.card(1)->isEnabled() && !game.card(2)->isEnabled());
 }
 
 QUINDLE_TEST_MAIN(TestGame)

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The main window as it opens: caption, menus, status bar, tray, and the
 // program-wide generator and start-up checks.
-#include "FakePlatform.h"
+#include "GameFixture.h"
 #include "TestMain.h"
 #include "app/startup.h"
 #include "game/main.h"
+#include "scoring/card.h"
 #include "platform/Random.h"
 
 #include <QAction>
@@ -41,6 +42,8 @@ class TestMain : public QObject {
 private slots:
     void menusHoldTheirItemsInOrderWithTheirStartingStates();
     void windowHasCaptionColoursAndStatusPanels();
+    void tileKeepsTheWindowsSize();
+    void captionsAreWhole();
     void generatorFollowsTheFormula_data();
     void generatorFollowsTheFormula();
     void generatorIsSeededFromTheTimeOfDay();
@@ -76,13 +79,48 @@ void TestMain::windowHasCaptionColoursAndStatusPanels()
     QCOMPARE(main.ClientArea->mapTo(&main, QPoint(0, 0)).y(), main.menuBar()->height() + 50);
     QCOMPARE(main.ClientArea->background().color(), QColor(0, 128, 0));
     QVERIFY(main.ClientArea->subWindowList().isEmpty());
-    QCOMPARE(main.statusBar()->objectName(), QStringLiteral("StatusBar1"));
-    QCOMPARE(main.statusBar()->height(), 19);
-    QCOMPARE(main.StatusPanels[0]->width(), 75);
-    QCOMPARE(main.StatusPanels[1]->width(), 125);
-    QVERIFY(main.StatusPanels[2]->width() >= 50); // the last panel stretches
+    QCOMPARE(main.StatusBar1->height(), 19);
+    QCOMPARE(main.StatusBar1->mapTo(&main, QPoint(0, 19)).y(), main.height());
+    // Panels from x = 0, 75 and 200 of the bar; the last one stretches.
+    QCOMPARE(main.StatusPanels[0]->geometry(), QRect(0, 0, 75, 19));
+    QCOMPARE(main.StatusPanels[1]->geometry(), QRect(75, 0, 125, 19));
+    QCOMPARE(main.StatusPanels[2]->x(), 200);
+    QVERIFY(main.StatusPanels[2]->width() >= 280);
     // The tray's green reaches right up to the roll control's blend.
     QCOMPARE(main.p_display->grab().toImage().pixelColor(260, 40), QColor(128, 255, 128));
+}
+
+// Cards keep their size; Tile only places them across the client area as
+// it is, however many there are.
+void TestMain::tileKeepsTheWindowsSize()
+{
+    GameFixture game;
+    game.main->resize(520, 570);
+    game.newGame(4);
+    const QSize before = game.main->size();
+    game.main->Tile1->trigger();
+    QCoreApplication::processEvents();
+    QCOMPARE(game.main->size(), before);
+    const int width = game.main->ClientArea->viewport()->width();
+    for (int p = 1; p <= 4; ++p)
+        QCOMPARE(game.card(p)->pos(), QPoint((p - 1) * width / 4, 0));
+}
+
+// No display name is set, which the window system would append to every
+// title; the boxes carry their own captions.
+void TestMain::captionsAreWhole()
+{
+    QCOMPARE(QGuiApplication::applicationDisplayName(), QGuiApplication::applicationName());
+    GameFixture game;
+    game.newGame(1);
+    QCOMPARE(game.main->windowTitle(), QStringLiteral("Tolmar Quindle"));
+    QCOMPARE(game.card(1)->windowTitle(), QStringLiteral("Player 1's score card"));
+    game.fake.boxes.expect(QStringLiteral("Are you sure you want to take a zero?"));
+    game.fake.boxes.expect(QStringLiteral("Stream write error."));
+    game.main->ConfirmZero();
+    platform::showError(QStringLiteral("Stream write error"));
+    QCOMPARE(game.fake.boxes.shown[0].caption, QStringLiteral("Confirm"));
+    QCOMPARE(game.fake.boxes.shown[1].caption, QStringLiteral("Tolmar Quindle"));
 }
 
 void TestMain::generatorFollowsTheFormula_data()

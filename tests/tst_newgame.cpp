@@ -8,9 +8,11 @@
 #include "platform/Resources.h"
 #include "scoring/card.h"
 #include "setup/GameSetup.h"
+#include "platform/Widgets.h"
 #include "setup/newgame.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMdiArea>
 #include <QPushButton>
 #include <QRadioButton>
@@ -87,6 +89,8 @@ private slots:
     void aGameIsSetUpForTheChoice_data();
     void aGameIsSetUpForTheChoice();
     void newGameShowsTheWizardOverADisabledWindow();
+    void closingTheMainWindowClosesTheWizardFirst();
+    void labelsAndBevelsSitWhereTheyAreDrawn();
 };
 
 void TestNewGame::buttonsFollowTheStateTable()
@@ -219,6 +223,59 @@ void TestNewGame::newGameShowsTheWizardOverADisabledWindow()
     QVERIFY(game.main->isEnabled());
     QCOMPARE(game.main->statusText(1), QStringLiteral("Triple (Hard) Quindle"));
     QCOMPARE(game.main->Players(), 2);
+}
+
+void TestNewGame::closingTheMainWindowClosesTheWizardFirst()
+{
+    GameFixture game;
+    game.main->New1->trigger();
+    QPointer<Tw_New_Wizard> wizard = game.main->findChild<Tw_New_Wizard *>();
+    QVERIFY(wizard && wizard->isVisible());
+    QVERIFY(wizard->isWindow());
+    game.main->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!wizard);
+    for (QWidget *top : QApplication::topLevelWidgets())
+        QVERIFY2(!top->isVisible(), qPrintable(top->windowTitle()));
+}
+
+// The rows of dark pixels of a control's text, relative to the dialog.
+static QPair<int, int> textRows(const QImage &image, const QWidget *control, int left, int right)
+{
+    const QPoint origin = control->mapTo(control->window(), QPoint(0, 0));
+    int top = -1, bottom = -1;
+    for (int y = 0; y < control->height(); ++y) {
+        for (int x = left; x < right; ++x) {
+            if (qGray(image.pixel(origin + QPoint(x, y))) < 80) {
+                top = top < 0 ? origin.y() + y : top;
+                bottom = origin.y() + y;
+            }
+        }
+    }
+    return {top, bottom};
+}
+
+// A label's capitals stand as high as those of the choices on its line; the
+// separator above the buttons is white over grey from y = 165; the level
+// panel has a lowered outer and a raised inner edge.
+void TestNewGame::labelsAndBevelsSitWhereTheyAreDrawn()
+{
+    Dialog dialog;
+    Tw_New_Wizard *w = dialog.wizard;
+    QImage image = w->grab().toImage();
+    QCOMPARE(textRows(image, w->Label1, 0, 8).first, textRows(image, w->rb_one, 16, 24).first);
+    dialog.click(QStringLiteral("rb_one cb_next"));
+    image = w->grab().toImage();
+    QCOMPARE(textRows(image, w->Label2, 0, 8).first, textRows(image, w->rb_reg, 16, 24).first);
+    QCOMPARE(image.pixelColor(100, 165), QColor(255, 255, 255));
+    QCOMPARE(image.pixelColor(100, 166), QColor(128, 128, 128));
+    const QPoint panel = w->Panel2->mapTo(w, QPoint(0, 0));
+    const QSize size = w->Panel2->size();
+    const auto at = [&](int x, int y) { return image.pixelColor(panel + QPoint(x, y)); };
+    QCOMPARE(at(20, 0), QColor(128, 128, 128));
+    QCOMPARE(at(20, 1), QColor(255, 255, 255));
+    QCOMPARE(at(size.width() - 1, 20), QColor(255, 255, 255));
+    QCOMPARE(at(size.width() - 2, 20), QColor(128, 128, 128));
 }
 
 QUINDLE_TEST_MAIN(TestNewGame)

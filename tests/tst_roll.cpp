@@ -10,6 +10,8 @@
 #include "platform/Widgets.h"
 
 #include <QAction>
+#include <QDialog>
+#include <QTimer>
 #include <QWindow>
 #include <memory>
 
@@ -73,6 +75,8 @@ private slots:
     void pressesRollNothingBeforeAGameOrAfterTheLastRoll();
     void cupRocksWhileHeldAndTipsAfterRelease_data();
     void cupRocksWhileHeldAndTipsAfterRelease();
+    void aReleaseLostToADialogLandsTheRoll_data();
+    void aReleaseLostToADialogLandsTheRoll();
 };
 
 void TestRoll::trayShowsItsFacesAndFollowsTheRightEdge()
@@ -248,7 +252,7 @@ void TestRoll::cupRocksWhileHeldAndTipsAfterRelease()
     // The recorder goes ahead of the window's handler, so it sees each frame
     // before the handler moves on from it.
     QStringList frames;
-    disconnect(main.a_roll, &TAnimated::changeFrame, &main, &Tw_Quindle_Main::a_rollChangeFrame);
+    disconnect(main.a_roll, &TAnimated::changeFrame, &main, nullptr);
     connect(main.a_roll, &TAnimated::changeFrame, &main,
             [&frames](TAnimated *cup) { frames.append(QString::number(cup->Frame())); });
     connect(main.a_roll, &TAnimated::changeFrame, &main, &Tw_Quindle_Main::a_rollChangeFrame);
@@ -267,6 +271,45 @@ void TestRoll::cupRocksWhileHeldAndTipsAfterRelease()
     QCOMPARE(frames.join(' '), afterRelease);
     QCOMPARE(table.sounds(), QStringLiteral("2 loop,stop,3"));
     QCOMPARE(table.faces(), expectedFaces(99u, rolls, QStringLiteral("01010"), "23456"));
+}
+
+void TestRoll::aReleaseLostToADialogLandsTheRoll_data()
+{
+    QTest::addColumn<bool>("animation");
+    QTest::newRow("an animated roll tips and lands") << true;
+    QTest::newRow("a roll without animation lands at once") << false;
+}
+
+// Pressed and held on the cup, Ctrl+S opens the Save dialog, which takes
+// the release; the roll lands all the same and the rattle stops.
+void TestRoll::aReleaseLostToADialogLandsTheRoll()
+{
+    QFETCH(bool, animation);
+    Table table(animation);
+    Tw_Quindle_Main &main = *table.main;
+    table.newGame(1);
+    table.fake.files.onRun = [&table] {
+        QDialog dialog;
+        QTimer::singleShot(0, &dialog, [&] {
+            QTest::mouseRelease(dialog.windowHandle(), Qt::LeftButton, {}, QPoint(5, 5));
+            dialog.reject();
+        });
+        dialog.exec();
+        table.stepCupToRest();
+    };
+    table.press();
+    QTest::keyClick(&main, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(table.fake.files.asked.size(), 1);
+    QCOMPARE(main.RollsLeft(), 2);
+    QVERIFY(main.CanScore());
+    QVERIFY(!main.a_roll->Play());
+    QCOMPARE(main.a_roll->Frame(), animation ? 9 : 0);
+    QCOMPARE(table.sounds(), QStringLiteral("2 loop,stop,3"));
+    // The next press and release are a roll of their own.
+    table.press();
+    table.release();
+    table.stepCupToRest();
+    QCOMPARE(main.RollsLeft(), 1);
 }
 
 QUINDLE_TEST_MAIN(TestRoll)

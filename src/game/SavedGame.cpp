@@ -16,6 +16,7 @@ enum Tag : quint8 {
 };
 
 constexpr int MaxBonusCount = 3;
+constexpr int MaxStatusLength = 255;
 
 class Writer {
 public:
@@ -120,26 +121,59 @@ void require(bool condition)
         throw ReadFailure{SavedGameError::NotASavedGame};
 }
 
-bool isScoreText(const QString &text)
+// A status text as the game writes it: short, and nothing a status bar
+// could take for anything but a line of text.
+bool isStatusText(const QString &text)
 {
-    if (text.size() > 3)
+    if (text.size() > MaxStatusLength)
         return false;
     for (const QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+        if (c.category() == QChar::Other_Control)
             return false;
     }
     return true;
 }
 
-SavedGame::Card readCard(Reader &in)
+// The scores a category row can ever hold, as the game writes them.
+bool isScore(int row, int value)
+{
+    if (row < 6)
+        return value % (row + 1) == 0 && value <= 5 * (row + 1);
+    switch (row) {
+    case 6: // three of a kind
+    case 7: // four of a kind
+        return value == 0 || (value >= 5 && value <= 30);
+    case 8: return value == 0 || value == 25;
+    case 9: return value == 0 || value == 30;
+    case 10: return value == 0 || value == 40;
+    case 11: return value == 0 || value == 50;
+    case 12: return value >= 5 && value <= 30;
+    default: return false;
+    }
+}
+
+// Empty, or the decimal text of a score the game could have written there:
+// the totals and the winner are read from these cells.
+bool isCell(const QString &text, int row, int column, bool triple)
+{
+    if (text.isEmpty())
+        return true;
+    bool number = false;
+    const int value = text.toInt(&number);
+    if (!number || text != QString::number(value))
+        return false;
+    if (row == SavedGame::BonusRow)
+        return !triple && column == 0 && value >= 1 && value <= MaxBonusCount;
+    return (triple || column == 0) && isScore(row, value);
+}
+
+SavedGame::Card readCard(Reader &in, bool triple)
 {
     SavedGame::Card card;
     for (int row = 0; row < SavedGame::Rows; ++row) {
         for (int column = 0; column < SavedGame::Columns; ++column) {
             const QString text = in.string();
-            require(isScoreText(text));
-            if (row == SavedGame::BonusRow && !text.isEmpty())
-                require(text.toInt() <= MaxBonusCount);
+            require(isCell(text, row, column, triple));
             card[row][column] = text;
         }
     }
@@ -155,10 +189,12 @@ SavedGame readFields(Reader &in)
     game.triple = in.boolean();
     game.currentPlayer = in.integer();
     require(game.currentPlayer >= 1 && game.currentPlayer <= game.players);
-    for (QString &text : game.status)
+    for (QString &text : game.status) {
         text = in.string();
+        require(isStatusText(text));
+    }
     for (int player = 1; player <= game.players; ++player)
-        game.cards.append(readCard(in));
+        game.cards.append(readCard(in, game.triple));
     require(in.atEnd());
     return game;
 }

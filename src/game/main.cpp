@@ -3,6 +3,7 @@
 #include "controls/Animate.h"
 #include "controls/QuindleDice.h"
 #include "platform/Cursors.h"
+#include "platform/Errors.h"
 #include "platform/Platform.h"
 #include "platform/Resources.h"
 #include "platform/Widgets.h"
@@ -10,11 +11,15 @@
 #include "setup/newgame.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QStatusBar>
+#include <QSizeGrip>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <functional>
 
 Tw_Quindle_Main *w_Quindle_Main = nullptr;
 
@@ -23,6 +28,15 @@ constexpr int TrayHeight = 50;
 constexpr int StatusHeight = 19;
 const QColor TrayColour(128, 255, 128);
 const QColor ClientColour(0, 128, 0);
+
+// Every command runs through the program's handler, which shows a failure
+// in the error box instead of letting it into the toolkit.
+template <typename Command>
+void bind(QAction *action, Tw_Quindle_Main *main, Command command)
+{
+    QObject::connect(action, &QAction::triggered, main,
+                     platform::handler([main, command] { std::invoke(command, main); }));
+}
 
 QAction *addItem(QMenu *menu, const char *name, const QString &caption,
                  const QKeySequence &shortcut = QKeySequence())
@@ -59,10 +73,11 @@ Tw_Quindle_Main::Tw_Quindle_Main(QWidget *parent)
     ClientArea->setFrameShape(QFrame::NoFrame);
     layout->addWidget(p_display);
     layout->addWidget(ClientArea, 1);
+    createStatusBar(central);
+    layout->addWidget(StatusBar1);
     setCentralWidget(central);
 
     createMenus();
-    createStatusBar();
     platform::registerScreenCursors();
     createTray();
     if (!platform::services().sound->hasDevice()) {
@@ -123,39 +138,47 @@ void Tw_Quindle_Main::createMenus()
     Help1->setObjectName(QStringLiteral("Help1"));
     About1 = addItem(Help1, "About1", QStringLiteral("&About"));
 
-    connect(New1, &QAction::triggered, this, &Tw_Quindle_Main::New1Click);
-    connect(LoadGame1, &QAction::triggered, this, &Tw_Quindle_Main::LoadGame1Click);
-    connect(NewRegular1Player1, &QAction::triggered, this, [this] { QuickStart(1, false, false); });
-    connect(Quick2Player1, &QAction::triggered, this, [this] { QuickStart(2, false, false); });
-    connect(SaveGame1, &QAction::triggered, this, &Tw_Quindle_Main::SaveGame1Click);
-    connect(PrintScorecard1, &QAction::triggered, this, &Tw_Quindle_Main::PrintScorecard1Click);
-    connect(EXit1, &QAction::triggered, this, &QWidget::close);
-    connect(Undo1, &QAction::triggered, this, &Tw_Quindle_Main::Undo1Click);
-    connect(N3, &QAction::triggered, this, &Tw_Quindle_Main::N3Click);
-    connect(Cascade1, &QAction::triggered, this, &Tw_Quindle_Main::Cascade1Click);
-    connect(Tile1, &QAction::triggered, this, &Tw_Quindle_Main::Tile1Click);
-    connect(About1, &QAction::triggered, this, &Tw_Quindle_Main::About1Click);
+    bind(New1, this, &Tw_Quindle_Main::New1Click);
+    bind(LoadGame1, this, &Tw_Quindle_Main::LoadGame1Click);
+    bind(NewRegular1Player1, this, [](Tw_Quindle_Main *main) { main->QuickStart(1, false, false); });
+    bind(Quick2Player1, this, [](Tw_Quindle_Main *main) { main->QuickStart(2, false, false); });
+    bind(SaveGame1, this, &Tw_Quindle_Main::SaveGame1Click);
+    bind(PrintScorecard1, this, &Tw_Quindle_Main::PrintScorecard1Click);
+    bind(EXit1, this, &QWidget::close);
+    bind(Undo1, this, &Tw_Quindle_Main::Undo1Click);
+    bind(N3, this, &Tw_Quindle_Main::N3Click);
+    bind(Cascade1, this, &Tw_Quindle_Main::Cascade1Click);
+    bind(Tile1, this, &Tw_Quindle_Main::Tile1Click);
+    bind(About1, this, &Tw_Quindle_Main::About1Click);
 }
 
-void Tw_Quindle_Main::createStatusBar()
+// The panels sit side by side from the bar's left edge, each a sunken
+// frame, the last one running on to the size grip; a toolkit status bar
+// would put its own margins and spacing between them.
+void Tw_Quindle_Main::createStatusBar(QWidget *parent)
 {
-    QStatusBar *bar = statusBar();
-    bar->setObjectName(QStringLiteral("StatusBar1"));
-    bar->setFixedHeight(StatusHeight);
+    StatusBar1 = new QWidget(parent);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setFixedHeight(StatusHeight);
+    auto *layout = new QHBoxLayout(StatusBar1);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
     const int widths[3] = {75, 125, 50};
     for (int i = 0; i < 3; ++i) {
-        auto *panel = new QLabel(bar);
+        auto *panel = new QLabel(StatusBar1);
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setContentsMargins(2, 0, 2, 0);
+        // Panel texts can come from a saved game, and are never markup.
+        panel->setTextFormat(Qt::PlainText);
         if (i < 2)
             panel->setFixedWidth(widths[i]);
         else
             panel->setMinimumWidth(widths[i]);
-        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        panel->setContentsMargins(2, 0, 2, 0);
-        // The last panel takes the rest of the bar.
-        bar->addWidget(panel, i == 2 ? 1 : 0);
+        layout->addWidget(panel, i == 2 ? 1 : 0);
         StatusPanels[i] = panel;
     }
+    layout->addWidget(new QSizeGrip(StatusBar1), 0, Qt::AlignBottom | Qt::AlignRight);
 }
 
 void Tw_Quindle_Main::createTray()
@@ -198,13 +221,18 @@ void Tw_Quindle_Main::createTray()
     for (QWidget *part : {static_cast<QWidget *>(Shape1), static_cast<QWidget *>(a_roll),
                           static_cast<QWidget *>(i_trans)})
         part->setCursor(hand);
-    connect(Shape1, &TShape::mousePressed, this, &Tw_Quindle_Main::a_rollMouseDown);
-    connect(Shape1, &TShape::mouseReleased, this, &Tw_Quindle_Main::a_rollMouseUp);
-    connect(i_trans, &TImage::mousePressed, this, &Tw_Quindle_Main::a_rollMouseDown);
-    connect(i_trans, &TImage::mouseReleased, this, &Tw_Quindle_Main::a_rollMouseUp);
-    connect(a_roll, &TAnimated::mousePressed, this, &Tw_Quindle_Main::a_rollMouseDown);
-    connect(a_roll, &TAnimated::mouseReleased, this, &Tw_Quindle_Main::a_rollMouseUp);
-    connect(a_roll, &TAnimated::changeFrame, this, &Tw_Quindle_Main::a_rollChangeFrame);
+    const auto press = platform::handler<QWidget *, QMouseEvent *>(
+        [this](QWidget *sender, QMouseEvent *event) { a_rollMouseDown(sender, event); });
+    const auto release = platform::handler<QWidget *, QMouseEvent *>(
+        [this](QWidget *sender, QMouseEvent *event) { a_rollMouseUp(sender, event); });
+    connect(Shape1, &TShape::mousePressed, this, press);
+    connect(Shape1, &TShape::mouseReleased, this, release);
+    connect(i_trans, &TImage::mousePressed, this, press);
+    connect(i_trans, &TImage::mouseReleased, this, release);
+    connect(a_roll, &TAnimated::mousePressed, this, press);
+    connect(a_roll, &TAnimated::mouseReleased, this, release);
+    connect(a_roll, &TAnimated::changeFrame, this, platform::handler<TAnimated *>(
+        [this](TAnimated *sender) { a_rollChangeFrame(sender); }));
     FormResize();
 }
 
@@ -212,6 +240,15 @@ void Tw_Quindle_Main::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
     FormResize();
+}
+
+void Tw_Quindle_Main::closeEvent(QCloseEvent *event)
+{
+    // An open New Game dialog goes first: left open, it would keep the
+    // program running behind a closed window.
+    if (m_wizard)
+        m_wizard->close();
+    QMainWindow::closeEvent(event);
 }
 
 void Tw_Quindle_Main::FormResize()
@@ -266,7 +303,13 @@ void Tw_Quindle_Main::Cascade1Click()
     ClientArea->cascadeSubWindows();
 }
 
+// Cards keep their size, so tiling only places them: side by side across
+// the client area as it is, each at the left of its share of the width.
+// Cards that do not fit overlap; the window itself never grows.
 void Tw_Quindle_Main::Tile1Click()
 {
-    ClientArea->tileSubWindows();
+    const QList<QMdiSubWindow *> cards = ClientArea->subWindowList(QMdiArea::CreationOrder);
+    const int count = int(cards.size());
+    for (int i = 0; i < count; ++i)
+        cards[i]->move(i * ClientArea->viewport()->width() / count, 0);
 }

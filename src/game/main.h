@@ -40,6 +40,7 @@ public:
     TShape *Shape1 = nullptr;
     TAnimated *a_roll = nullptr;
     QMdiArea *ClientArea = nullptr;
+    QWidget *StatusBar1 = nullptr;
     std::array<QLabel *, 3> StatusPanels{};
     QMenu *Game1 = nullptr, *Options1 = nullptr, *Wimdow1 = nullptr, *Help1 = nullptr;
     QAction *New1 = nullptr, *LoadGame1 = nullptr, *NewRegular1Player1 = nullptr,
@@ -121,6 +122,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     struct UndoRecord {
@@ -134,7 +137,7 @@ private:
 
     void createMenus();
     void createTray();
-    void createStatusBar();
+    void createStatusBar(QWidget *parent);
     void setStatusText(int panel, const QString &text);
     int scoreCategory(rules::Category category);
     void ClearCards();
@@ -153,13 +156,14 @@ private:
     bool m_canScore = false;
     bool m_noGame = true;
     bool m_rollHeld = false;
+    // The roll control is pressed and its release has not come yet.
+    bool m_rollPressed = false;
     int m_rollsLeft = -1;
     std::array<int, 5> m_cardLeft{0, 5, 25, 45, 65};
     std::array<int, 5> m_cardTop{0, 5, 25, 45, 65};
     UndoRecord m_undo;
 
-    // The New Game dialog while it is open; it has no parent, so that
-    // disabling this window leaves it usable, and goes with this window.
+    // The New Game dialog while it is open.
     QPointer<QWidget> m_wizard;
 };
 

@@ -4,16 +4,18 @@
 #include "game/PrintCard.h"
 #include "game/SavedGame.h"
 #include "platform/Platform.h"
+#include "platform/SafeFile.h"
 #include "scoring/CardLine.h"
 #include "scoring/card.h"
 
 #include <QAction>
-#include <QFile>
 #include <QMdiArea>
 #include <QPrinter>
-#include <QSaveFile>
 
 namespace {
+
+// A real saved game is well under a kilobyte.
+constexpr qint64 MaxSavedGameSize = 64 * 1024;
 
 QString askForFile(QWidget *parent, bool save)
 {
@@ -72,19 +74,15 @@ void Tw_Quindle_Main::SaveGame1Click()
     const QString path = askForFile(this, true);
     if (path.isEmpty())
         return;
-    const QByteArray bytes = writeSavedGame(gameOf(*this));
-    // The game goes to a temporary file beside the target, which replaces
-    // the target only once it is complete, so a failing save never costs an
-    // earlier one.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        platform::showError(cannotOpen(path));
-        return;
-    }
-    // The explicit flush matters: QSaveFile's commit misses a short final
-    // write (a full disk) and would put a cut file in place of a good one.
-    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
+    switch (platform::writeFileSafely(path, writeSavedGame(gameOf(*this)))) {
+    case platform::FileError::None: break;
+    case platform::FileError::WriteFailed:
         platform::showError(QStringLiteral("Stream write error"));
+        break;
+    default:
+        platform::showError(cannotOpen(path));
+        break;
+    }
 }
 
 void Tw_Quindle_Main::LoadGame1Click()
@@ -92,12 +90,14 @@ void Tw_Quindle_Main::LoadGame1Click()
     const QString path = askForFile(this, false);
     if (path.isEmpty())
         return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const platform::FileReading file = platform::readRegularFile(path, MaxSavedGameSize);
+    if (file.error == platform::FileError::CannotOpen) {
         platform::showError(cannotOpen(path));
         return;
     }
-    const SavedGameReading reading = readSavedGame(file.readAll());
+    const SavedGameReading reading = file.error == platform::FileError::TooLarge
+                                         ? SavedGameReading{{}, SavedGameError::NotASavedGame}
+                                         : readSavedGame(file.bytes);
     if (!reading.ok()) {
         platform::showError(savedGameErrorText(reading.error, path));
         return;

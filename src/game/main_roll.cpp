@@ -3,6 +3,7 @@
 #include "game/main.h"
 #include "controls/Animate.h"
 #include "controls/QuindleDice.h"
+#include "platform/Errors.h"
 #include "platform/Platform.h"
 #include "platform/Resources.h"
 #include "platform/Widgets.h"
@@ -53,6 +54,7 @@ void Tw_Quindle_Main::a_rollMouseUp(QWidget *, QMouseEvent *)
 
 void Tw_Quindle_Main::pressRoll()
 {
+    m_rollPressed = true;
     Undo1->setEnabled(false);
     if (RollsLeft() <= 0)
         return;
@@ -68,6 +70,7 @@ void Tw_Quindle_Main::pressRoll()
 
 void Tw_Quindle_Main::releaseRoll()
 {
+    m_rollPressed = false;
     m_rollHeld = false;
     m_canScore = true;
     SetRollsLeft(RollsLeft() - 1);
@@ -134,4 +137,16 @@ void Tw_Quindle_Main::AnimateStep()
     default:
         break;
     }
+}
+
+bool Tw_Quindle_Main::event(QEvent *event)
+{
+    // A dialog or another window that takes the mouse while the cup is held
+    // also takes its release; the roll lands here instead, or the cup would
+    // rock and rattle until the next click.
+    const bool holdLost = event->type() == QEvent::WindowBlocked
+                          || event->type() == QEvent::WindowDeactivate;
+    if (holdLost && m_rollPressed)
+        platform::runHandler([this] { releaseRoll(); });
+    return QMainWindow::event(event);
 }

@@ -121,9 +121,12 @@ void Tw_Quindle_Main::QuickStart(int players, bool hard, bool triple)
 
 void Tw_Quindle_Main::New1Click()
 {
+    // Owned by this window, the dialog stays above it and is centred on it;
+    // as a window of its own it can be enabled while this one is not.
     auto *wizard = new Tw_New_Wizard(this, this);
     m_wizard = wizard;
     setEnabled(false);
+    wizard->setEnabled(true);
     wizard->show();
 }
 

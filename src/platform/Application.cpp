@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 #include "platform/Application.h"
-#include "platform/Errors.h"
 #include "platform/Platform.h"
 #include "platform/Resources.h"
 
@@ -10,21 +9,10 @@
 QuindleApplication::QuindleApplication(int &argc, char **argv)
     : QApplication(argc, argv)
 {
-    setApplicationName(QStringLiteral("Tolmar Quindle"));
-    setApplicationDisplayName(QStringLiteral("Tolmar Quindle"));
+    // No display name: the toolkit would append it to every window's title,
+    // and the game's captions are whole as they are.
+    setApplicationName(QStringLiteral("tolmar-quindle"));
     useBundledFont();
-}
-
-bool QuindleApplication::notify(QObject *receiver, QEvent *event)
-{
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const QuindleError &error) {
-        platform::showError(error.message());
-    } catch (const std::exception &error) {
-        platform::showError(QString::fromLocal8Bit(error.what()));
-    }
-    return true;
 }
 
 void QuindleApplication::useBundledFont()

@@ -17,18 +17,14 @@
 namespace platform {
 namespace {
 
-QString applicationTitle()
-{
-    const QString name = QApplication::applicationDisplayName();
-    return name.isEmpty() ? QStringLiteral("Tolmar Quindle") : name;
-}
-
 class QtMessageBoxes final : public MessageBoxes {
 public:
     int ask(QWidget *parent, const BoxRequest &request) override
     {
         QMessageBox box(parent);
         box.setWindowTitle(request.caption);
+        // Texts may carry file names, which are never markup.
+        box.setTextFormat(Qt::PlainText);
         box.setText(request.text);
         switch (request.icon) {
         case BoxIcon::Information: box.setIcon(QMessageBox::Information); break;
@@ -90,9 +86,12 @@ public:
             const QDir folder = QFileInfo(chosen).absoluteDir();
             if (!request.save || folder.exists())
                 return chosen;
-            QMessageBox::warning(&dialog, request.title,
-                                 QStringLiteral("The folder %1 does not exist.")
-                                     .arg(QDir::toNativeSeparators(folder.path())));
+            QMessageBox warning(QMessageBox::Warning, request.title,
+                                QStringLiteral("The folder %1 does not exist.")
+                                    .arg(QDir::toNativeSeparators(folder.path())),
+                                QMessageBox::Ok, &dialog);
+            warning.setTextFormat(Qt::PlainText);
+            warning.exec();
         }
     }
 };
@@ -158,7 +157,7 @@ bool confirm(QWidget *parent, const QString &text)
 void showError(const QString &message)
 {
     services().boxes->ask(QApplication::activeWindow(),
-                          {applicationTitle(), message + QLatin1Char('.'), BoxIcon::Error,
+                          {ApplicationTitle, message + QLatin1Char('.'), BoxIcon::Error,
                            {QStringLiteral("OK")}});
 }
 

@@ -15,6 +15,9 @@ class QPrinter;
 
 namespace platform {
 
+// The caption of the error box and the name the desktop shows.
+inline const QString ApplicationTitle = QStringLiteral("Tolmar Quindle");
+
 enum class BoxIcon { Information, Question, Error };
 
 struct BoxRequest {

@@ -94,3 +94,47 @@ void TShape::mouseReleaseEvent(QMouseEvent *event)
 {
     emit mouseReleased(this, event);
 }
+
+namespace {
+const QColor Highlight(255, 255, 255);
+const QColor Shadow(128, 128, 128);
+
+// Draws one ring of a bevel `inset` pixels inside `bounds`.
+void ring(QPainter &painter, const QRect &bounds, int inset, BevelStyle style)
+{
+    const QRect r = bounds.adjusted(inset, inset, -inset, -inset);
+    const QColor topLeft = style == BevelStyle::Raised ? Highlight : Shadow;
+    const QColor bottomRight = style == BevelStyle::Raised ? Shadow : Highlight;
+    painter.fillRect(r.left(), r.top(), r.width(), 1, topLeft);
+    painter.fillRect(r.left(), r.top(), 1, r.height(), topLeft);
+    painter.fillRect(r.left(), r.bottom(), r.width(), 1, bottomRight);
+    painter.fillRect(r.right(), r.top(), 1, r.height(), bottomRight);
+}
+} // namespace
+
+TBevel::TBevel(QWidget *parent, BevelStyle style)
+    : QWidget(parent), m_style(style)
+{
+}
+
+void TBevel::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const bool raised = m_style == BevelStyle::Raised;
+    painter.fillRect(0, 0, width(), 1, raised ? Highlight : Shadow);
+    painter.fillRect(0, 1, width(), 1, raised ? Shadow : Highlight);
+}
+
+TPanel::TPanel(QWidget *parent, BevelStyle outer, BevelStyle inner, const QColor &colour)
+    : QWidget(parent), m_outer(outer), m_inner(inner), m_colour(colour)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TPanel::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), m_colour);
+    ring(painter, rect(), 0, m_outer);
+    ring(painter, rect(), 1, m_inner);
+}

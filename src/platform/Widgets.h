@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // The few plain controls the layouts are made of: a picture and a framed
-// rectangle, each with a Tag and press and release signals.
+// rectangle, each with a Tag and press and release signals, and the bevels
+// that edge the dialogs.
 
 #include <QImage>
 #include <QMouseEvent>
@@ -55,4 +56,38 @@ private:
     QColor m_pen = Qt::black;
     int m_penWidth = 1;
     QColor m_brush;
+};
+
+// The two edge colours of a raised or lowered surface, fixed whatever the
+// desktop's colours: highlight above and left of a raised edge, shadow below
+// and right, and the other way round for a lowered one.
+enum class BevelStyle { Lowered, Raised };
+
+// A separator line along the top of its rectangle, two pixels thick.
+class TBevel : public QWidget {
+    Q_OBJECT
+public:
+    TBevel(QWidget *parent, BevelStyle style);
+    int Tag = 0;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    BevelStyle m_style;
+};
+
+// A filled panel framed by an outer and an inner one-pixel bevel.
+class TPanel : public QWidget {
+    Q_OBJECT
+public:
+    TPanel(QWidget *parent, BevelStyle outer, BevelStyle inner, const QColor &colour);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    BevelStyle m_outer;
+    BevelStyle m_inner;
+    QColor m_colour;
 };

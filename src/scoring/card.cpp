@@ -103,12 +103,16 @@ Tw_Card::Tw_Card(CardHost *host, QWidget *parent)
         row->setCursor(pencil);
     Shape1->setCursor(pencil);
     Shape2->setCursor(pencil);
+    const auto bind = [this](TCardLine *row, void (Tw_Card::*handler)(TCardLine *)) {
+        connect(row, &TCardLine::clicked, this, platform::handler<TCardLine *>(
+            [this, handler](TCardLine *sender) { (this->*handler)(sender); }));
+    };
     for (TCardLine *row : upperRows())
-        connect(row, &TCardLine::clicked, this, &Tw_Card::u_1Click);
+        bind(row, &Tw_Card::u_1Click);
     for (TCardLine *row : {l_3_kind, l_4_kind, l_full, l_small, l_large, l_chance})
-        connect(row, &TCardLine::clicked, this, &Tw_Card::l_3_kindClick);
-    connect(l_quindle, &TCardLine::clicked, this, &Tw_Card::l_quindleClick);
-    connect(l_bonus, &TCardLine::clicked, this, &Tw_Card::l_quindleClick);
+        bind(row, &Tw_Card::l_3_kindClick);
+    bind(l_quindle, &Tw_Card::l_quindleClick);
+    bind(l_bonus, &Tw_Card::l_quindleClick);
     for (TCardLine *row : {u_total, u_bonus, l_u_total, l_l_total, l_grand})
         row->MaxLength = 4;
 

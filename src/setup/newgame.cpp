@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "setup/newgame.h"
+#include "platform/Errors.h"
 #include "platform/Resources.h"
 #include "platform/Widgets.h"
 #include "setup/GameSetup.h"
@@ -46,7 +47,7 @@ QRadioButton *radio(QWidget *parent, const char *name, const QString &caption, Q
 } // namespace
 
 Tw_New_Wizard::Tw_New_Wizard(QWidget *owner, GameStarter *starter)
-    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                            | Qt::WindowSystemMenuHint | Qt::WindowContextHelpButtonHint
                            | Qt::WindowCloseButtonHint),
       m_owner(owner), m_starter(starter)
@@ -70,8 +71,9 @@ Tw_New_Wizard::Tw_New_Wizard(QWidget *owner, GameStarter *starter)
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         pages.setColor(QPalette::Disabled, role, QColor(112, 112, 112));
     Notebook1->setPalette(pages);
-    Bevel1 = place<QFrame>(this, "Bevel1", 0, 165, 412, 5);
-    Bevel1->setFrameStyle(QFrame::HLine | QFrame::Raised);
+    Bevel1 = new TBevel(this, BevelStyle::Raised);
+    Bevel1->setObjectName(QStringLiteral("Bevel1"));
+    Bevel1->setGeometry(0, 165, 412, 5);
 
     createPlayersPage();
     createTypePage();
@@ -96,7 +98,8 @@ void Tw_New_Wizard::createButtons()
     setTabOrder(cb_close, cb_prev);
     setTabOrder(cb_prev, cb_next);
     connect(cb_prev, &QPushButton::clicked, this, &Tw_New_Wizard::cb_prevClick);
-    connect(cb_next, &QPushButton::clicked, this, &Tw_New_Wizard::cb_nextClick);
+    // Finish sets up the game, whose failures go to the error box.
+    connect(cb_next, &QPushButton::clicked, this, platform::handler([this] { cb_nextClick(); }));
     connect(cb_close, &QPushButton::clicked, this, &Tw_New_Wizard::cb_closeClick);
 }
 
@@ -107,7 +110,7 @@ void Tw_New_Wizard::createPlayersPage()
     Notebook1->addWidget(Page1);
     Label1 = place<QLabel>(Page1, "Label1", 4, 8, 96, 17);
     Label1->setText(QStringLiteral("Number of Players:"));
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     rb_one = radio(Page1, "rb_one", QStringLiteral("One"), {104, 8, 49, 17}, 4);
     rb_two = radio(Page1, "rb_two", QStringLiteral("Two"), {160, 8, 49, 17}, 4);
     rb_three = radio(Page1, "rb_three", QStringLiteral("Three"), {104, 24, 49, 17}, 4);
@@ -121,8 +124,9 @@ void Tw_New_Wizard::createPlayersPage()
         });
     }
 
-    Bevel2 = place<QFrame>(Page1, "Bevel2", 1, 44, 210, 2);
-    Bevel2->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    Bevel2 = new TBevel(Page1, BevelStyle::Lowered);
+    Bevel2->setObjectName(QStringLiteral("Bevel2"));
+    Bevel2->setGeometry(1, 44, 210, 2);
     TImage::create(Page1, "Image2", res::bitmap(res::WizardModem), {8, 48});
     rb_direct = radio(Page1, "rb_direct", QStringLiteral("2 Player via Modem"), {48, 56, 153, 17}, 5);
     TImage::create(Page1, "Image1", res::bitmap(res::WizardCable), {8, 80});
@@ -146,16 +150,16 @@ void Tw_New_Wizard::createTypePage()
     Notebook1->addWidget(Type);
     Label2 = place<QLabel>(Type, "Label2", 4, 16, 76, 17);
     Label2->setText(QStringLiteral("Type of Game:"));
-    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     rb_reg = radio(Type, "rb_reg", QStringLiteral("Regular"), {84, 16, 61, 17}, 12);
     rb_trip = radio(Type, "rb_trip", QStringLiteral("Triple"), {152, 16, 53, 17}, 12);
     auto *kinds = new QButtonGroup(Type);
     kinds->addButton(rb_reg);
     kinds->addButton(rb_trip);
 
-    Panel2 = place<QFrame>(Type, "Panel2", 104, 56, 97, 57);
-    Panel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Panel2->setLineWidth(2);
+    Panel2 = new TPanel(Type, BevelStyle::Lowered, BevelStyle::Raised, Silver);
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+    Panel2->setGeometry(104, 56, 97, 57);
     rb_easy = radio(Panel2, "rb_easy", QStringLiteral("Easy"), {12, 8, 61, 17}, 13);
     rb_hard = radio(Panel2, "rb_hard", QStringLiteral("Hard"), {12, 32, 61, 17}, 13);
     auto *levels = new QButtonGroup(Panel2);

@@ -12,7 +12,9 @@ class QPushButton;
 class QRadioButton;
 class QStackedWidget;
 class GameStarter;
+class TBevel;
 class TImage;
+class TPanel;
 
 class Tw_New_Wizard : public QDialog {
     Q_OBJECT
@@ -21,7 +23,9 @@ public:
     // closes; Finish hands the chosen game to `starter`.
     Tw_New_Wizard(QWidget *owner, GameStarter *starter);
 
-    QFrame *Panel1, *Panel2, *Bevel1, *Bevel2;
+    QFrame *Panel1;
+    TPanel *Panel2;
+    TBevel *Bevel1, *Bevel2;
     TImage *i_bit;
     QStackedWidget *Notebook1;
     QWidget *Page1, *Type;

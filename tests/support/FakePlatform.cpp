@@ -70,6 +70,8 @@ QList<int> FakeSound::played() const
 QString FakeFileDialogs::run(QWidget *, const platform::FileRequest &request)
 {
     asked.append(request);
+    if (onRun)
+        onRun();
     return answers.isEmpty() ? QString() : answers.dequeue();
 }
 
@@ -87,6 +89,11 @@ std::unique_ptr<QPrinter> FakePrinting::choosePrinter(QWidget *)
 
 FakePlatform::FakePlatform()
     : m_previous(platform::services())
+{
+    install();
+}
+
+void FakePlatform::install()
 {
     platform::setServices({&boxes, &sound, &clock, &screen, &files, &printing});
 }

@@ -68,6 +68,8 @@ public:
     QString run(QWidget *parent, const platform::FileRequest &request) override;
     QList<platform::FileRequest> asked;
     QQueue<QString> answers; // an empty string cancels
+    // Runs while the dialog is "open".
+    std::function<void()> onRun;
 };
 
 class FakePrinting final : public platform::Printing {
@@ -85,6 +87,8 @@ public:
     ~FakePlatform();
     FakePlatform(const FakePlatform &) = delete;
     FakePlatform &operator=(const FakePlatform &) = delete;
+    // Puts these doubles in place again, after a test lent the real ones.
+    void install();
 
     FakeMessageBoxes boxes;
     FakeSound sound;
