@@ -64,11 +64,11 @@ Tw_Quindle_Main::Tw_Quindle_Main(QWidget *parent)
     createStatusBar();
     platform::registerScreenCursors();
     createTray();
+    readSettings();
     if (!platform::services().sound->hasDevice()) {
         Sound1->setChecked(false);
         Sound1->setEnabled(false);
     }
-    resize(520, 570);
 }
 
 Tw_Quindle_Main::~Tw_Quindle_Main()

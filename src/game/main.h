@@ -114,8 +114,13 @@ public:
     void a_rollChangeFrame(TAnimated *sender);
     void FormResize();
 
+    // Settings: read as the window is created, written as it closes.
+    void readSettings();
+    void FormClose();
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void createMenus();
@@ -124,6 +129,7 @@ private:
     int scoreOrZero(bool qualifies, int score);
     // Ends an animated roll: the dice land, and five of a kind is cheered.
     void playLanding();
+    void reportUnwritableSettings();
 
     // Set while an opened game's cards are recounted: each recount calls
     // NextPlayer, which must neither pass the turn nor end the game before
@@ -133,6 +139,13 @@ private:
     // The New Game dialog while it is open; it has no parent, so that
     // disabling this window leaves it usable, and goes with this window.
     QPointer<QWidget> m_wizard;
+
+    // "Sounds" as read: written back while there is no sound device, whose
+    // lack unchecks Sound1 without the player having chosen it.
+    bool m_soundsSetting = true;
+    // Once the closing has reported the file unwritable, the cards that go
+    // with the window do not report it again.
+    bool m_closeWriteFailed = false;
 };
 
 // The program's one main window.

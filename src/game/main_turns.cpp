@@ -124,8 +124,3 @@ void Tw_Quindle_Main::New1Click()
     setEnabled(false);
     wizard->show();
 }
-
-void Tw_Quindle_Main::SaveCardPosition(int)
-{
-    // Card positions reach the settings file with the settings issue.
-}

@@ -1,7 +1,21 @@
 // SPDX-License-Identifier: MIT
 #include "FakePlatform.h"
 
+#include "platform/SettingsLocation.h"
+
+#include <QDir>
+#include <QFileInfo>
 #include <QPrinter>
+
+namespace {
+QString settingsFolderTemplate()
+{
+    const QFileInfo memory(QStringLiteral("/dev/shm"));
+    const QString folder = memory.isDir() && memory.isWritable() ? memory.filePath()
+                                                                  : QDir::tempPath();
+    return folder + QStringLiteral("/quindle-test-XXXXXX");
+}
+} // namespace
 
 int FakeMessageBoxes::ask(QWidget *, const platform::BoxRequest &request)
 {
@@ -56,6 +70,17 @@ std::unique_ptr<QPrinter> FakePrinting::choosePrinter(QWidget *)
     printer->setOutputFileName(outputFile);
     printer->setResolution(resolution);
     return printer;
+}
+
+FakeSettingsFile::FakeSettingsFile()
+    : m_dir(settingsFolderTemplate())
+{
+    m_previous = platform::setSettingsFilePath(path());
+}
+
+FakeSettingsFile::~FakeSettingsFile()
+{
+    platform::setSettingsFilePath(m_previous);
 }
 
 FakePlatform::FakePlatform()

@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: MIT
+// The main window's settings: options and placement read as it is created,
+// written as it closes, and each card's position written as the card goes.
+#include "game/Settings.h"
+#include "game/main.h"
+#include "platform/Platform.h"
+#include "scoring/card.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+
+namespace {
+const QString SoundsKey = QStringLiteral("Sounds");
+const QString AnimationKey = QStringLiteral("Animation");
+const QString LeftKey = QStringLiteral("Main Left");
+const QString TopKey = QStringLiteral("Main Top");
+const QString WidthKey = QStringLiteral("Main Width");
+const QString HeightKey = QStringLiteral("Main Height");
+} // namespace
+
+void Tw_Quindle_Main::readSettings()
+{
+    m_soundsSetting = settings::readBoolean(SoundsKey, true);
+    Sound1->setChecked(m_soundsSetting);
+    Animation1->setChecked(settings::readBoolean(AnimationKey, true));
+
+    const platform::Screen &screen = *platform::services().screen;
+    // The default centres the window for its layout size, before the
+    // stored size is applied.
+    const QPoint centre = settings::centredOn(screen.primaryGeometry(), settings::LayoutSize);
+    const int left = settings::readInteger(LeftKey, centre.x());
+    const int top = settings::readInteger(TopKey, centre.y());
+    const int width = settings::readInteger(WidthKey, settings::DefaultWidth);
+    const int height = settings::readInteger(HeightKey, settings::DefaultHeight);
+    resize(width, height);
+    move(settings::reachablePosition({left, top}, size(), screen.geometries(),
+                                     screen.primaryGeometry()));
+
+    for (int card = 1; card <= 4; ++card) {
+        CardLeft[card] = settings::readInteger(settings::cardKey(card, false),
+                                               settings::defaultCardPlace(card));
+        CardTop[card] = settings::readInteger(settings::cardKey(card, true),
+                                              settings::defaultCardPlace(card));
+    }
+}
+
+void Tw_Quindle_Main::FormClose()
+{
+    const bool sounds = Sound1->isEnabled() ? Sound1->isChecked() : m_soundsSetting;
+    // A maximised window keeps the place it will have when restored; Left
+    // and Top are the frame's, as move() takes them.
+    const QRect normal = isMaximized() || isMinimized() || isFullScreen() ? normalGeometry()
+                                                                          : geometry();
+    const QPoint frame = geometry().topLeft() - pos();
+    // The first refused write stops the rest.
+    const bool written = settings::writeBoolean(SoundsKey, sounds)
+                         && settings::writeBoolean(AnimationKey, Animation1->isChecked())
+                         && settings::writeInteger(LeftKey, normal.x() - frame.x())
+                         && settings::writeInteger(TopKey, normal.y() - frame.y())
+                         && settings::writeInteger(WidthKey, normal.width())
+                         && settings::writeInteger(HeightKey, normal.height());
+    if (!written) {
+        m_closeWriteFailed = true;
+        reportUnwritableSettings();
+    }
+}
+
+void Tw_Quindle_Main::closeEvent(QCloseEvent *event)
+{
+    FormClose();
+    // The window closes even when the settings could not be written: in a
+    // folder that cannot be written the program could not be quit otherwise.
+    QMainWindow::closeEvent(event);
+}
+
+void Tw_Quindle_Main::SaveCardPosition(int player)
+{
+    const Tw_Card *card = player >= 1 && player <= 4 ? Cards[player].data() : nullptr;
+    if (!card || m_closeWriteFailed)
+        return;
+    if (!settings::writeInteger(settings::cardKey(player, false), card->x())
+        || !settings::writeInteger(settings::cardKey(player, true), card->y()))
+        reportUnwritableSettings();
+}
+
+void Tw_Quindle_Main::reportUnwritableSettings()
+{
+    platform::showError(QStringLiteral("Unable to write to %1")
+                            .arg(QDir::toNativeSeparators(settings::filePath())));
+}
