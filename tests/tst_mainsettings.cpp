@@ -1,0 +1,173 @@
+// SPDX-License-Identifier: MIT
+// The main window and its settings file: what a start reads, what Exit and
+// the cards write, and a file that cannot be written.
+#include "FakePlatform.h"
+#include "GameHelpers.h"
+#include "TestMain.h"
+#include "game/main.h"
+#include "platform/SettingsLocation.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// "sound on, animation off, 252,102 520x570, cards 5,5 25,25 45,45 65,65"
+QString describe(const Tw_Quindle_Main &main)
+{
+    QString text = QStringLiteral("sound %1, animation %2, %3,%4 %5x%6, cards")
+                       .arg(main.Sound1->isChecked() ? "on" : "off",
+                            main.Animation1->isChecked() ? "on" : "off")
+                       .arg(main.x()).arg(main.y()).arg(main.width()).arg(main.height());
+    for (int i = 1; i <= 4; ++i)
+        text += QStringLiteral(" %1,%2").arg(main.CardLeft[i]).arg(main.CardTop[i]);
+    return text;
+}
+
+} // namespace
+
+class TestMainSettings : public QObject {
+    Q_OBJECT
+private slots:
+    void startReadsTheFile_data();
+    void startReadsTheFile();
+    void exitWritesInOrderAndKeepsTheRestOfTheFile();
+    void cardsWriteAsTheyGoButNewCardsGoWhereTheStartSaid();
+    void withoutASoundDeviceTheStoredChoiceIsKept();
+    void unwritableFileIsReportedAndTheWindowStillCloses();
+};
+
+void TestMainSettings::startReadsTheFile_data()
+{
+    QTest::addColumn<QByteArray>("file"); // "-" for no file at all
+    QTest::addColumn<QString>("state");
+    QTest::newRow("no file: on, centred for 519 x 563, 520 x 570, cards stepping by 20")
+        << QByteArray("-")
+        << "sound on, animation on, 252,102 520x570, cards 5,5 25,25 45,45 65,65";
+    QTest::newRow("Sounds 0 unchecks Sound, Animation 2 is on, cards as stored")
+        << QByteArray("[Quindle]\nSounds=0\nAnimation=2\nCard2 Left=-3\ncard4 top=$10\n")
+        << "sound off, animation on, 252,102 520x570, cards 5,5 -3,25 45,45 65,16";
+    QTest::newRow("width 0x300 and height $300; the default place is still for 519 x 563")
+        << QByteArray("[Quindle]\nMain Width=0x300\nMain Height=$300\nAnimation=0\n")
+        << "sound on, animation off, 252,102 768x768, cards 5,5 25,25 45,45 65,65";
+    QTest::newRow("a left that is no number is the default; the top stays")
+        << QByteArray("[Quindle]\nMain Left=left\nMain Top=7\n")
+        << "sound on, animation on, 252,7 520x570, cards 5,5 25,25 45,45 65,65";
+    QTest::newRow("wholly off every screen, brought back centred for its size")
+        << QByteArray("[Quindle]\nMain Left=-1500\nMain Top=20\nMain Height=400\n")
+        << "sound on, animation on, 252,184 520x400, cards 5,5 25,25 45,45 65,65";
+    QTest::newRow("garbage around the keys")
+        << QByteArrayLiteral("\xff\xfe\0junk\n[Quindle]\nno equals\nSounds=0\nSounds=1\n=5\n")
+        << "sound off, animation on, 252,102 520x570, cards 5,5 25,25 45,45 65,65";
+}
+
+void TestMainSettings::startReadsTheFile()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, state);
+    FakePlatform fake;
+    if (file != "-")
+        writeFile(fake.settings.path(), file);
+    Tw_Quindle_Main main;
+    QCOMPARE(describe(main), state);
+    // Reading never creates or changes the file.
+    QCOMPARE(readFile(fake.settings.path()), file == "-" ? QByteArray("<none>") : file);
+}
+
+void TestMainSettings::exitWritesInOrderAndKeepsTheRestOfTheFile()
+{
+    FakePlatform fake;
+    fake.screen.otherScreens = {QRect(1024, 0, 800, 600)};
+    writeFile(fake.settings.path(), "; kept\n[Other]\nMain Left=1\n[Quindle]\nMain Top = 10\n");
+    Tw_Quindle_Main main;
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    main.Sound1->trigger();
+    main.move(1100, 40);
+    main.resize(600, 480);
+    main.EXit1->trigger();
+    QVERIFY(!main.isVisible());
+    QCOMPARE(readFile(fake.settings.path()),
+             QByteArray("; kept\n[Other]\nMain Left=1\n[Quindle]\nMain Top = 40\nSounds=0\n"
+                        "Animation=1\nMain Left=1100\nMain Width=600\nMain Height=480\n"));
+    QVERIFY(fake.boxes.shown.isEmpty());
+
+    // The next start finds everything where it was, on the second screen.
+    Tw_Quindle_Main next;
+    QCOMPARE(describe(next), "sound off, animation on, 1100,40 600x480, cards 5,5 25,25 45,45 65,65");
+}
+
+void TestMainSettings::cardsWriteAsTheyGoButNewCardsGoWhereTheStartSaid()
+{
+    FakePlatform fake;
+    writeFile(fake.settings.path(), "[Quindle]\nCard1 Left=100\nCard1 Top=110\n");
+    auto main = std::make_unique<Tw_Quindle_Main>();
+    main->show();
+    helpers::newGame(main.get(), 3);
+    QCOMPARE(main->Cards[1]->pos(), QPoint(100, 110));
+    for (int i = 1; i <= 3; ++i)
+        main->Cards[i]->move(10 * i, 20 * i);
+    helpers::newGame(main.get(), 1);
+    QCOMPARE(readFile(fake.settings.path()),
+             QByteArray("[Quindle]\nCard1 Left=10\nCard1 Top=20\nCard2 Left=20\nCard2 Top=40\n"
+                        "Card3 Left=30\nCard3 Top=60\n"));
+    QCOMPARE(main->Cards[1]->pos(), QPoint(100, 110));
+
+    // The last card writes as it goes with the window, and the next start
+    // places card 1 there.
+    main->Cards[1]->move(7, 8);
+    main->close();
+    main.reset();
+    Tw_Quindle_Main next;
+    QCOMPARE(describe(next), "sound on, animation on, 252,102 520x570, cards 7,8 20,40 30,60 65,65");
+}
+
+void TestMainSettings::withoutASoundDeviceTheStoredChoiceIsKept()
+{
+    FakePlatform fake;
+    fake.sound.device = false;
+    Tw_Quindle_Main main;
+    QVERIFY(!main.Sound1->isChecked());
+    QVERIFY(!main.Sound1->isEnabled());
+    main.close();
+    QVERIFY(readFile(fake.settings.path()).startsWith("[Quindle]\nSounds=1\nAnimation=1\n"));
+}
+
+void TestMainSettings::unwritableFileIsReportedAndTheWindowStillCloses()
+{
+    FakePlatform fake;
+    // A file where the folder should be: no write succeeds, not even root's.
+    writeFile(fake.settings.path(), "[Quindle]\nSounds=0\n");
+    const QString path = fake.settings.path() + QStringLiteral("/Quindle.ini");
+    platform::setSettingsFilePath(path);
+    auto main = std::make_unique<Tw_Quindle_Main>();
+    main->show();
+    helpers::newGame(main.get(), 2);
+    helpers::newGame(main.get(), 1); // the two old cards cannot write
+    main->close();
+    QVERIFY(!main->isVisible());
+    main.reset(); // the last card goes without a second report of the close
+    const QString message = QStringLiteral("Unable to write to %1.").arg(QDir::toNativeSeparators(path));
+    QCOMPARE(fake.boxes.texts(), QStringList({message, message, message}));
+    for (const platform::BoxRequest &box : fake.boxes.shown) {
+        QCOMPARE(box.caption, QStringLiteral("Tolmar Quindle"));
+        QCOMPARE(box.icon, platform::BoxIcon::Error);
+    }
+}
+
+QUINDLE_TEST_MAIN(TestMainSettings)
+#include "tst_mainsettings.moc"
