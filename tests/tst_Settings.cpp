@@ -55,37 +55,40 @@ void TestSettings::integersReadInDecimalOrHexadecimal()
 
 void TestSettings::positionsAreCentredOrBroughtBackOnScreen_data()
 {
-    QTest::addColumn<QPoint>("stored");
-    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QRect>("stored");
     QTest::addColumn<QList<QRect>>("screens"); // the first is the primary
-    QTest::addColumn<QPoint>("placed");
+    QTest::addColumn<QRect>("placed");
     const QRect primary(0, 0, 1024, 768);
     const QRect left(-1280, 0, 1280, 1024);
-    const QSize window(520, 570);
-    QTest::newRow("on the screen it stays") << QPoint(10, 20) << window << QList<QRect>{primary}
-                                            << QPoint(10, 20);
+    QTest::newRow("on the screen it stays")
+        << QRect(10, 20, 520, 570) << QList<QRect>{primary} << QRect(10, 20, 520, 570);
     QTest::newRow("a pixel on the screen is enough")
-        << QPoint(1023, -569) << window << QList<QRect>{primary} << QPoint(1023, -569);
-    QTest::newRow("on a second screen it stays")
-        << QPoint(-1200, 100) << window << QList<QRect>{primary, left} << QPoint(-1200, 100);
-    QTest::newRow("that screen unplugged, it is centred on the primary")
-        << QPoint(-1200, 100) << window << QList<QRect>{primary} << QPoint(252, 99);
-    QTest::newRow("just off the bottom right") << QPoint(1024, 768) << window
-                                               << QList<QRect>{primary} << QPoint(252, 99);
+        << QRect(1023, -569, 520, 570) << QList<QRect>{primary} << QRect(1023, -569, 520, 570);
+    QTest::newRow("on a second screen it stays, as large as both")
+        << QRect(-1200, 100, 2304, 1024) << QList<QRect>{primary, left}
+        << QRect(-1200, 100, 2304, 1024);
+    QTest::newRow("that screen unplugged, it fits and is centred on the primary")
+        << QRect(-1200, 100, 2304, 570) << QList<QRect>{primary} << QRect(0, 99, 1024, 570);
+    QTest::newRow("just off the bottom right")
+        << QRect(1024, 768, 520, 570) << QList<QRect>{primary} << QRect(252, 99, 520, 570);
     QTest::newRow("far away, with no overflow")
-        << QPoint(2147483600, 2147483600) << window << QList<QRect>{primary} << QPoint(252, 99);
+        << QRect(2147483000, -2147483000, 600, 600) << QList<QRect>{primary} << QRect(212, 84, 600, 600);
+    QTest::newRow("larger than the screen, it shrinks to it")
+        << QRect(0, 0, 100000, 100000) << QList<QRect>{primary} << primary;
     QTest::newRow("halves round toward zero, also below it")
-        << QPoint(5000, 0) << QSize(521, 563) << QList<QRect>{QRect(100, 50, 400, 300)}
-        << QPoint(100 - 60, 50 - 131);
+        << QRect(5000, 0, 521, 563) << QList<QRect>{QRect(100, 50, 400, 300), QRect(500, 0, 600, 600)}
+        << QRect(100 - 60, 50 - 131, 521, 563);
 }
 
 void TestSettings::positionsAreCentredOrBroughtBackOnScreen()
 {
-    QFETCH(QPoint, stored);
-    QFETCH(QSize, size);
+    QFETCH(QRect, stored);
     QFETCH(QList<QRect>, screens);
-    QFETCH(QPoint, placed);
-    QCOMPARE(settings::reachablePosition(stored, size, screens, screens.first()), placed);
+    QFETCH(QRect, placed);
+    const QSize size = settings::fittedSize(stored.size(), screens);
+    QCOMPARE(QRect(settings::reachablePosition(stored.topLeft(), size, screens, screens.first()),
+                   size),
+             placed);
 }
 
 void TestSettings::fileLiesBesideTheProgramOnlyWhereItCanBeWritten_data()

@@ -70,6 +70,14 @@ QPoint centredOn(const QRect &screen, const QSize &size)
             screen.y() + (screen.height() - size.height()) / 2};
 }
 
+QSize fittedSize(const QSize &stored, const QList<QRect> &screens)
+{
+    QRect desktop;
+    for (const QRect &screen : screens)
+        desktop = desktop.united(screen);
+    return stored.boundedTo(desktop.size());
+}
+
 QPoint reachablePosition(const QPoint &position, const QSize &size, const QList<QRect> &screens,
                          const QRect &primary)
 {

@@ -27,6 +27,9 @@ bool parseBoolean(const QString &text, bool fallback);
 // Where a window of `size` stands centred on `screen`, halves rounded
 // toward zero.
 QPoint centredOn(const QRect &screen, const QSize &size);
+// The stored size, no larger than the desktop that all screens make up:
+// garbage in the file must not give a window that reaches out of sight.
+QSize fittedSize(const QSize &stored, const QList<QRect> &screens);
 // `position` unless a window of `size` there lies wholly off every screen
 // (a monitor unplugged since it was stored); then centred on the primary.
 QPoint reachablePosition(const QPoint &position, const QSize &size, const QList<QRect> &screens,

@@ -33,7 +33,7 @@ void Tw_Quindle_Main::readSettings()
     const int top = settings::readInteger(TopKey, centre.y());
     const int width = settings::readInteger(WidthKey, settings::DefaultWidth);
     const int height = settings::readInteger(HeightKey, settings::DefaultHeight);
-    resize(width, height);
+    resize(settings::fittedSize({width, height}, screen.geometries()));
     move(settings::reachablePosition({left, top}, size(), screen.geometries(),
                                      screen.primaryGeometry()));
 
