@@ -2,7 +2,6 @@
 // The main window and its settings file: what a start reads, what Exit and
 // the cards write, and a file that cannot be written.
 #include "FakePlatform.h"
-#include "GameHelpers.h"
 #include "TestMain.h"
 #include "game/main.h"
 #include "platform/SettingsLocation.h"
@@ -10,6 +9,8 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 
 namespace {
 
@@ -26,15 +27,27 @@ void writeFile(const QString &path, const QByteArray &bytes)
     file.write(bytes);
 }
 
-// "sound on, animation off, 252,102 520x570, cards 5,5 25,25 45,45 65,65"
-QString describe(const Tw_Quindle_Main &main)
+QMdiSubWindow *card(const Tw_Quindle_Main &main, int player)
+{
+    const QString title = QStringLiteral("Player %1's score card").arg(player);
+    for (QMdiSubWindow *window : main.ClientArea->subWindowList()) {
+        if (window->windowTitle() == title)
+            return window;
+    }
+    return nullptr;
+}
+
+// "sound on, animation off, 252,102 520x570", then where the cards of a new
+// four-player game stand: "cards 5,5 25,25 45,45 65,65".
+QString describe(Tw_Quindle_Main &main)
 {
     QString text = QStringLiteral("sound %1, animation %2, %3,%4 %5x%6, cards")
                        .arg(main.Sound1->isChecked() ? "on" : "off",
                             main.Animation1->isChecked() ? "on" : "off")
                        .arg(main.x()).arg(main.y()).arg(main.width()).arg(main.height());
+    main.QuickStart(4, false, false);
     for (int i = 1; i <= 4; ++i)
-        text += QStringLiteral(" %1,%2").arg(main.CardLeft[i]).arg(main.CardTop[i]);
+        text += QStringLiteral(" %1,%2").arg(card(main, i)->x()).arg(card(main, i)->y());
     return text;
 }
 
@@ -117,19 +130,19 @@ void TestMainSettings::cardsWriteAsTheyGoButNewCardsGoWhereTheStartSaid()
     writeFile(fake.settings.path(), "[Quindle]\nCard1 Left=100\nCard1 Top=110\n");
     auto main = std::make_unique<Tw_Quindle_Main>();
     main->show();
-    helpers::newGame(main.get(), 3);
-    QCOMPARE(main->Cards[1]->pos(), QPoint(100, 110));
+    main->QuickStart(3, false, false);
+    QCOMPARE(card(*main, 1)->pos(), QPoint(100, 110));
     for (int i = 1; i <= 3; ++i)
-        main->Cards[i]->move(10 * i, 20 * i);
-    helpers::newGame(main.get(), 1);
+        card(*main, i)->move(10 * i, 20 * i);
+    main->QuickStart(1, false, false);
     QCOMPARE(readFile(fake.settings.path()),
              QByteArray("[Quindle]\nCard1 Left=10\nCard1 Top=20\nCard2 Left=20\nCard2 Top=40\n"
                         "Card3 Left=30\nCard3 Top=60\n"));
-    QCOMPARE(main->Cards[1]->pos(), QPoint(100, 110));
+    QCOMPARE(card(*main, 1)->pos(), QPoint(100, 110));
 
     // The last card writes as it goes with the window, and the next start
     // places card 1 there.
-    main->Cards[1]->move(7, 8);
+    card(*main, 1)->move(7, 8);
     main->close();
     main.reset();
     Tw_Quindle_Main next;
@@ -156,8 +169,8 @@ void TestMainSettings::unwritableFileIsReportedAndTheWindowStillCloses()
     platform::setSettingsFilePath(path);
     auto main = std::make_unique<Tw_Quindle_Main>();
     main->show();
-    helpers::newGame(main.get(), 2);
-    helpers::newGame(main.get(), 1); // the two old cards cannot write
+    main->QuickStart(2, false, false);
+    main->QuickStart(1, false, false); // the two old cards cannot write
     main->close();
     QVERIFY(!main->isVisible());
     main.reset(); // the last card goes without a second report of the close

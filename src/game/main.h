@@ -129,7 +129,6 @@ private:
     int scoreOrZero(bool qualifies, int score);
     // Ends an animated roll: the dice land, and five of a kind is cheered.
     void playLanding();
-    void reportUnwritableSettings();
 
     // Set while an opened game's cards are recounted: each recount calls
     // NextPlayer, which must neither pass the turn nor end the game before
@@ -140,6 +139,7 @@ private:
     // disabling this window leaves it usable, and goes with this window.
     QPointer<QWidget> m_wizard;
 
+    void reportUnwritableSettings();
     // "Sounds" as read: written back while there is no sound device, whose
     // lack unchecks Sound1 without the player having chosen it.
     bool m_soundsSetting = true;

@@ -105,6 +105,59 @@ QByteArray lineBreakOf(const QByteArray &text, const QList<Line> &lines)
     return QByteArrayLiteral("\n");
 }
 
+// Where a key's value lies; when the key is missing, the line after which
+// it goes: the first matching section's last key or its header (-1: none).
+struct Place {
+    qsizetype valueStart = -1;
+    qsizetype valueEnd = -1;
+    int insertAfter = -1;
+};
+
+Place locate(const QByteArray &text, const QList<Line> &lines, const QByteArray &section,
+             const QByteArray &key)
+{
+    Place place;
+    enum { Before, InFirst, After } block = Before;
+    bool inSection = false;
+    for (int i = 0; i < lines.size(); ++i) {
+        const Parsed line = parse(text, lines[i]);
+        if (line.kind == Kind::Section) {
+            inSection = line.name == section;
+            block = block == InFirst ? After : block;
+            if (inSection && block == Before) {
+                block = InFirst;
+                place.insertAfter = i;
+            }
+        } else if (inSection && line.kind == Kind::Key) {
+            // A repeated section's keys join the first one's, as SimpleIni
+            // reads them; a new key goes into the first.
+            if (line.name == key) {
+                place.valueStart = line.valueStart;
+                place.valueEnd = lines[i].start + lines[i].length;
+                return place;
+            }
+            if (block == InFirst)
+                place.insertAfter = i;
+        }
+    }
+    return place;
+}
+
+QByteArray withNewLine(const QByteArray &text, const QList<Line> &lines, int insertAfter,
+                       const QByteArray &newLines)
+{
+    qsizetype at = text.size();
+    if (insertAfter >= 0) {
+        const Line &line = lines[insertAfter];
+        at = line.start + line.length + line.breakLength;
+    }
+    // The last line may have no line break of its own yet.
+    const bool needsBreak = at == text.size() && !text.isEmpty() && !text.endsWith('\n')
+                            && !text.endsWith('\r');
+    return text.left(at) + (needsBreak ? lineBreakOf(text, lines) : QByteArray()) + newLines
+           + text.mid(at);
+}
+
 } // namespace
 
 QByteArray value(const QByteArray &text, const QByteArray &section, const QByteArray &key,
@@ -126,43 +179,14 @@ QByteArray withValue(const QByteArray &text, const QByteArray &section, const QB
                      const QByteArray &value)
 {
     const QList<Line> lines = splitLines(text);
-    const QByteArray wantedSection = lower(section);
-    const QByteArray wantedKey = lower(key);
-    enum { Before, InFirst, After } block = Before;
-    bool inSection = false;
-    int insertAfter = -1; // the first such section's header or last key
-    for (int i = 0; i < lines.size(); ++i) {
-        const Parsed line = parse(text, lines[i]);
-        if (line.kind == Kind::Section) {
-            inSection = line.name == wantedSection;
-            if (block == InFirst)
-                block = After;
-            if (inSection && block == Before) {
-                block = InFirst;
-                insertAfter = i;
-            }
-        } else if (inSection && line.kind == Kind::Key) {
-            // A repeated section's keys join the first one's, as SimpleIni
-            // reads them; a new key goes into the first.
-            if (line.name == wantedKey)
-                return text.left(line.valueStart) + value + text.mid(lines[i].start + lines[i].length);
-            if (block == InFirst)
-                insertAfter = i;
-        }
-    }
+    const Place place = locate(text, lines, lower(section), lower(key));
+    if (place.valueStart >= 0)
+        return text.left(place.valueStart) + value + text.mid(place.valueEnd);
     const QByteArray lineBreak = lineBreakOf(text, lines);
     QByteArray added = key + '=' + value + lineBreak;
-    qsizetype at = text.size();
-    if (insertAfter >= 0) {
-        const Line &line = lines[insertAfter];
-        at = line.start + line.length + line.breakLength;
-    } else {
-        added.prepend(QByteArray('[' + section + ']') + lineBreak);
-    }
-    // The last line may have no line break of its own yet.
-    const bool needsBreak = at == text.size() && !text.isEmpty() && !text.endsWith('\n')
-                            && !text.endsWith('\r');
-    return text.left(at) + (needsBreak ? lineBreak : QByteArray()) + added + text.mid(at);
+    if (place.insertAfter < 0)
+        added.prepend('[' + section + ']' + lineBreak);
+    return withNewLine(text, lines, place.insertAfter, added);
 }
 
 } // namespace ini
