@@ -120,14 +120,12 @@ bool readBoolean(const QString &key, bool fallback)
     return readInteger(key, fallback ? 1 : 0) != 0;
 }
 
-bool writeInteger(const QString &key, int value)
+bool write(const Values &values)
 {
-    return file().writeString(Section, key, QString::number(value));
-}
-
-bool writeBoolean(const QString &key, bool value)
-{
-    return writeInteger(key, value ? 1 : 0);
+    platform::ProfileFile::Values texts;
+    for (const auto &[key, value] : values)
+        texts.append({key, QString::number(value)});
+    return file().writeStrings(Section, texts);
 }
 
 bool readSounds()

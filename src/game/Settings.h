@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <utility>
 
 namespace settings {
 
@@ -40,12 +41,13 @@ QString cardKey(int card, bool top);
 int defaultCardPlace(int card);
 
 // Through the settings file of this run, section "Quindle", opened anew at
-// every call. A write returns false when the file could not be written.
+// every call. A write sets its keys in order, all or none, and returns false
+// when the file could not be written; a Boolean goes as 1 or 0.
 QString filePath();
 int readInteger(const QString &key, int fallback);
 bool readBoolean(const QString &key, bool fallback);
-bool writeInteger(const QString &key, int value);
-bool writeBoolean(const QString &key, bool value);
+using Values = QList<std::pair<QString, int>>;
+bool write(const Values &values);
 // "Sounds", for the start-up sound, before the main window exists.
 bool readSounds();
 

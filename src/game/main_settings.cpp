@@ -53,13 +53,13 @@ void Tw_Quindle_Main::FormClose()
     const QRect normal = isMaximized() || isMinimized() || isFullScreen() ? normalGeometry()
                                                                           : geometry();
     const QPoint frame = geometry().topLeft() - pos();
-    // The first refused write stops the rest.
-    const bool written = settings::writeBoolean(SoundsKey, sounds)
-                         && settings::writeBoolean(AnimationKey, Animation1->isChecked())
-                         && settings::writeInteger(LeftKey, normal.x() - frame.x())
-                         && settings::writeInteger(TopKey, normal.y() - frame.y())
-                         && settings::writeInteger(WidthKey, normal.width())
-                         && settings::writeInteger(HeightKey, normal.height());
+    // One replacement of the file for all six: each costs a sync to disk.
+    const bool written = settings::write({{SoundsKey, sounds ? 1 : 0},
+                                          {AnimationKey, Animation1->isChecked() ? 1 : 0},
+                                          {LeftKey, normal.x() - frame.x()},
+                                          {TopKey, normal.y() - frame.y()},
+                                          {WidthKey, normal.width()},
+                                          {HeightKey, normal.height()}});
     if (!written) {
         m_closeWriteFailed = true;
         reportUnwritableSettings();
@@ -79,8 +79,8 @@ void Tw_Quindle_Main::SaveCardPosition(int player)
     const Tw_Card *card = player >= 1 && player <= 4 ? Cards[player].data() : nullptr;
     if (!card || m_closeWriteFailed)
         return;
-    if (!settings::writeInteger(settings::cardKey(player, false), card->x())
-        || !settings::writeInteger(settings::cardKey(player, true), card->y()))
+    if (!settings::write({{settings::cardKey(player, false), card->x()},
+                          {settings::cardKey(player, true), card->y()}}))
         reportUnwritableSettings();
 }
 

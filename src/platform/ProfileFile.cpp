@@ -37,14 +37,15 @@ QString ProfileFile::readString(const QString &section, const QString &key,
     return found ? QString::fromUtf8(value) : fallback;
 }
 
-bool ProfileFile::writeString(const QString &section, const QString &key,
-                              const QString &value) const
+bool ProfileFile::writeStrings(const QString &section, const Values &values) const
 {
     QByteArray old;
     // What cannot be read cannot be kept, so it is not overwritten either.
     if (readWhole(m_path, old) == Contents::Unreadable)
         return false;
-    const QByteArray text = ini::withValue(old, section.toUtf8(), key.toUtf8(), value.toUtf8());
+    QByteArray text = old;
+    for (const auto &[key, value] : values)
+        text = ini::withValue(text, section.toUtf8(), key.toUtf8(), value.toUtf8());
     if (text == old)
         return true;
     if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
