@@ -78,10 +78,11 @@ Parsed parse(const QByteArray &text, const Line &line)
         return result;
     if (content[i] == '[') {
         const qsizetype close = content.indexOf(']', i);
-        if (close < 0)
-            return result;
         result.kind = Kind::Section;
-        result.name = lower(content.mid(i + 1, close - i - 1).trimmed());
+        // SimpleIni files the keys after an unclosed header under a name
+        // made of the rest of the text, which no section is ever called.
+        result.name = close < 0 ? QByteArrayLiteral("\n")
+                                : lower(content.mid(i + 1, close - i - 1).trimmed());
         return result;
     }
     const qsizetype equals = content.indexOf('=', i);

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
-// The main window and its settings file: what a start reads, what Exit and
-// the cards write, and a file that cannot be written.
+// The settings: number forms, placement rules and where the file lies as
+// plain values; then the main window with its file: what a start reads,
+// what Exit and the cards write, and a file that cannot be written.
 #include "FakePlatform.h"
 #include "TestMain.h"
+#include "game/Settings.h"
 #include "game/main.h"
 #include "platform/SettingsLocation.h"
 
@@ -53,9 +55,15 @@ QString describe(Tw_Quindle_Main &main)
 
 } // namespace
 
-class TestMainSettings : public QObject {
+class TestSettingsFile : public QObject {
     Q_OBJECT
 private slots:
+    void integersReadInDecimalOrHexadecimal_data();
+    void integersReadInDecimalOrHexadecimal();
+    void positionsAreCentredOrBroughtBackOnScreen_data();
+    void positionsAreCentredOrBroughtBackOnScreen();
+    void fileLiesBesideTheProgramOnlyWhereItCanBeWritten_data();
+    void fileLiesBesideTheProgramOnlyWhereItCanBeWritten();
     void startReadsTheFile_data();
     void startReadsTheFile();
     void exitWritesInOrderAndKeepsTheRestOfTheFile();
@@ -64,7 +72,91 @@ private slots:
     void unwritableFileIsReportedAndTheWindowStillCloses();
 };
 
-void TestMainSettings::startReadsTheFile_data()
+void TestSettingsFile::integersReadInDecimalOrHexadecimal_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("value"); // with the default -7
+    QTest::newRow("0X1f is hexadecimal in either case") << "0X1f" << 31;
+    QTest::newRow("0x1 is longer than 2 characters") << "0x1" << 1;
+    QTest::newRow("0x alone is no number") << "0x" << -7;
+    QTest::newRow("$ alone is no number") << "$" << -7;
+    QTest::newRow("$0x10 is no number") << "$0x10" << -7;
+    QTest::newRow("the largest int") << "2147483647" << 2147483647;
+    QTest::newRow("past int in decimal") << "2147483648" << -7;
+    QTest::newRow("past int in hexadecimal") << "$80000000" << -7;
+    QTest::newRow("only 1023 characters are read") << QString(1023, QLatin1Char('0')) + "5" << 0;
+}
+
+void TestSettingsFile::integersReadInDecimalOrHexadecimal()
+{
+    QFETCH(QString, text);
+    QFETCH(int, value);
+    QCOMPARE(settings::parseInteger(text, -7), value);
+    // A Boolean is an Integer with the default 1 or 0; anything but 0 is on.
+    QCOMPARE(settings::parseBoolean(text, true), value != 0);
+    QCOMPARE(settings::parseBoolean(text, false), value != 0 && value != -7);
+}
+
+void TestSettingsFile::positionsAreCentredOrBroughtBackOnScreen_data()
+{
+    QTest::addColumn<QRect>("stored");
+    QTest::addColumn<QList<QRect>>("screens"); // the first is the primary
+    QTest::addColumn<QRect>("placed");
+    const QRect primary(0, 0, 1024, 768);
+    const QRect left(-1280, 0, 1280, 1024);
+    QTest::newRow("a pixel on the screen is enough")
+        << QRect(1023, -569, 520, 570) << QList<QRect>{primary} << QRect(1023, -569, 520, 570);
+    QTest::newRow("on a second screen it stays, as large as both")
+        << QRect(-1200, 100, 2304, 1024) << QList<QRect>{primary, left}
+        << QRect(-1200, 100, 2304, 1024);
+    QTest::newRow("that screen unplugged, it fits and is centred on the primary")
+        << QRect(-1200, 100, 2304, 570) << QList<QRect>{primary} << QRect(0, 99, 1024, 570);
+    QTest::newRow("far away, with no overflow")
+        << QRect(2147483000, -2147483000, 600, 600) << QList<QRect>{primary} << QRect(212, 84, 600, 600);
+    QTest::newRow("halves round toward zero, also below it")
+        << QRect(5000, 0, 521, 563) << QList<QRect>{QRect(100, 50, 400, 300), QRect(500, 0, 600, 600)}
+        << QRect(100 - 60, 50 - 131, 521, 563);
+}
+
+void TestSettingsFile::positionsAreCentredOrBroughtBackOnScreen()
+{
+    QFETCH(QRect, stored);
+    QFETCH(QList<QRect>, screens);
+    QFETCH(QRect, placed);
+    const QSize size = settings::fittedSize(stored.size(), screens);
+    QCOMPARE(QRect(settings::reachablePosition(stored.topLeft(), size, screens, screens.first()),
+                   size),
+             placed);
+}
+
+void TestSettingsFile::fileLiesBesideTheProgramOnlyWhereItCanBeWritten_data()
+{
+    QTest::addColumn<QString>("program"); // in the temporary folder
+    QTest::addColumn<QString>("configHome");
+    QTest::addColumn<QString>("expected");
+    const QString home = "/home/ann/.config/tolmar-quindle/Quindle.ini";
+    QTest::newRow("a folder that can be written") << "bin" << "/xdg" << "TMP/bin/Quindle.ini";
+    QTest::newRow("no folder") << "missing" << "/xdg" << "/xdg/tolmar-quindle/Quindle.ini";
+    QTest::newRow("a file, not a folder; no XDG_CONFIG_HOME") << "file" << "" << home;
+    QTest::newRow("a relative XDG_CONFIG_HOME counts as none") << "missing" << "xdg" << home;
+}
+
+void TestSettingsFile::fileLiesBesideTheProgramOnlyWhereItCanBeWritten()
+{
+    QFETCH(QString, program);
+    QFETCH(QString, configHome);
+    QFETCH(QString, expected);
+    FakeSettingsFile temporary;
+    const QDir folder(temporary.folder());
+    QVERIFY(folder.mkpath("bin"));
+    QFile file(folder.filePath("file"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    expected.replace("TMP", folder.path());
+    QCOMPARE(platform::settingsPathFor(folder.filePath(program), configHome, "/home/ann"),
+             expected);
+}
+
+void TestSettingsFile::startReadsTheFile_data()
 {
     QTest::addColumn<QByteArray>("file"); // "-" for no file at all
     QTest::addColumn<QString>("state");
@@ -83,12 +175,12 @@ void TestMainSettings::startReadsTheFile_data()
     QTest::newRow("wholly off every screen, brought back centred for its size")
         << QByteArray("[Quindle]\nMain Left=-1500\nMain Top=20\nMain Height=400\n")
         << "sound on, animation on, 252,184 520x400, cards 5,5 25,25 45,45 65,65";
-    QTest::newRow("garbage around the keys")
-        << QByteArrayLiteral("\xff\xfe\0junk\n[Quindle]\nno equals\nSounds=0\nSounds=1\n=5\n")
+    QTest::newRow("garbage around the keys; the first of two counts")
+        << QByteArrayLiteral("\xff\0junk\n[Quindle]\nno equals\nSounds=0\nSounds=1\n=5\n")
         << "sound off, animation on, 252,102 520x570, cards 5,5 25,25 45,45 65,65";
 }
 
-void TestMainSettings::startReadsTheFile()
+void TestSettingsFile::startReadsTheFile()
 {
     QFETCH(QByteArray, file);
     QFETCH(QString, state);
@@ -96,12 +188,13 @@ void TestMainSettings::startReadsTheFile()
     if (file != "-")
         writeFile(fake.settings.path(), file);
     Tw_Quindle_Main main;
+    QCOMPARE(settings::readSounds(), main.Sound1->isChecked()); // as the splash reads it
     QCOMPARE(describe(main), state);
     // Reading never creates or changes the file.
     QCOMPARE(readFile(fake.settings.path()), file == "-" ? QByteArray("<none>") : file);
 }
 
-void TestMainSettings::exitWritesInOrderAndKeepsTheRestOfTheFile()
+void TestSettingsFile::exitWritesInOrderAndKeepsTheRestOfTheFile()
 {
     FakePlatform fake;
     fake.screen.otherScreens = {QRect(1024, 0, 800, 600)};
@@ -124,7 +217,7 @@ void TestMainSettings::exitWritesInOrderAndKeepsTheRestOfTheFile()
     QCOMPARE(describe(next), "sound off, animation on, 1100,40 600x480, cards 5,5 25,25 45,45 65,65");
 }
 
-void TestMainSettings::cardsWriteAsTheyGoButNewCardsGoWhereTheStartSaid()
+void TestSettingsFile::cardsWriteAsTheyGoButNewCardsGoWhereTheStartSaid()
 {
     FakePlatform fake;
     writeFile(fake.settings.path(), "[Quindle]\nCard1 Left=100\nCard1 Top=110\n");
@@ -149,7 +242,7 @@ void TestMainSettings::cardsWriteAsTheyGoButNewCardsGoWhereTheStartSaid()
     QCOMPARE(describe(next), "sound on, animation on, 252,102 520x570, cards 7,8 20,40 30,60 65,65");
 }
 
-void TestMainSettings::withoutASoundDeviceTheStoredChoiceIsKept()
+void TestSettingsFile::withoutASoundDeviceTheStoredChoiceIsKept()
 {
     FakePlatform fake;
     fake.sound.device = false;
@@ -160,7 +253,7 @@ void TestMainSettings::withoutASoundDeviceTheStoredChoiceIsKept()
     QVERIFY(readFile(fake.settings.path()).startsWith("[Quindle]\nSounds=1\nAnimation=1\n"));
 }
 
-void TestMainSettings::unwritableFileIsReportedAndTheWindowStillCloses()
+void TestSettingsFile::unwritableFileIsReportedAndTheWindowStillCloses()
 {
     FakePlatform fake;
     // A file where the folder should be: no write succeeds, not even root's.
@@ -182,5 +275,5 @@ void TestMainSettings::unwritableFileIsReportedAndTheWindowStillCloses()
     }
 }
 
-QUINDLE_TEST_MAIN(TestMainSettings)
-#include "tst_mainsettings.moc"
+QUINDLE_TEST_MAIN(TestSettingsFile)
+#include "tst_settings.moc"
