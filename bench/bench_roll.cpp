@@ -2,6 +2,7 @@
 // What one tick of the roll animation costs: the frame handler, which rolls
 // the free dice and repaints them at once, plus the cup's deferred repaint.
 // The tick comes every 20 ms, so a step must stay well inside that.
+#include "FakePlatform.h"
 #include "PaintCounter.h"
 #include "controls/Animate.h"
 #include "controls/QuindleDice.h"
@@ -32,6 +33,8 @@ private slots:
 private:
     void holdDice(bool all);
     void oneStep();
+    // Neither reads options left by a run of the game nor writes any.
+    FakeSettingsFile m_settings;
     std::unique_ptr<Tw_Quindle_Main> m_main;
     PaintCounter m_cupPaints;
     PaintCounter m_diePaints;

@@ -80,11 +80,11 @@ Tw_Quindle_Main::Tw_Quindle_Main(QWidget *parent)
     createMenus();
     platform::registerScreenCursors();
     createTray();
+    readSettings();
     if (!platform::services().sound->hasDevice()) {
         Sound1->setChecked(false);
         Sound1->setEnabled(false);
     }
-    resize(520, 570);
 }
 
 Tw_Quindle_Main::~Tw_Quindle_Main()
@@ -240,15 +240,6 @@ void Tw_Quindle_Main::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
     FormResize();
-}
-
-void Tw_Quindle_Main::closeEvent(QCloseEvent *event)
-{
-    // An open New Game dialog goes first: left open, it would keep the
-    // program running behind a closed window.
-    if (m_wizard)
-        m_wizard->close();
-    QMainWindow::closeEvent(event);
 }
 
 void Tw_Quindle_Main::FormResize()

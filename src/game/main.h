@@ -120,6 +120,10 @@ public:
     void a_rollChangeFrame(TAnimated *sender);
     void FormResize();
 
+    // Settings: read as the window is created, written as it closes.
+    void readSettings();
+    void FormClose();
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -165,6 +169,14 @@ private:
 
     // The New Game dialog while it is open.
     QPointer<QWidget> m_wizard;
+
+    void reportUnwritableSettings();
+    // "Sounds" as read: written back while there is no sound device, whose
+    // lack unchecks Sound1 without the player having chosen it.
+    bool m_soundsSetting = true;
+    // Once the closing has reported the file unwritable, the cards that go
+    // with the window do not report it again.
+    bool m_closeWriteFailed = false;
 };
 
 // The program's one main window.

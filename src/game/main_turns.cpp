@@ -184,8 +184,3 @@ void Tw_Quindle_Main::NewCard(int player, const GameSetup &setup)
     created->setWindowTitle(QStringLiteral("Player %1's score card").arg(player));
     created->show();
 }
-
-void Tw_Quindle_Main::SaveCardPosition(int)
-{
-    // Card positions reach the settings file with the settings.
-}

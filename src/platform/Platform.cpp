@@ -58,6 +58,18 @@ public:
         const QScreen *screen = QGuiApplication::primaryScreen();
         return screen ? screen->size() : QSize(1024, 768);
     }
+    QRect primaryGeometry() const override
+    {
+        const QScreen *screen = QGuiApplication::primaryScreen();
+        return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+    }
+    QList<QRect> geometries() const override
+    {
+        QList<QRect> result;
+        for (const QScreen *screen : QGuiApplication::screens())
+            result.append(screen->geometry());
+        return result;
+    }
 };
 
 class QtFileDialogs final : public FileDialogs {

@@ -4,6 +4,8 @@
 // sound, clock reading and screen fact goes through one of these interfaces,
 // so that tests can answer and record them instead of a person.
 
+#include <QList>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -55,6 +57,9 @@ public:
     virtual ~Screen() = default;
     virtual int colorDepth(const QWidget *window) const = 0;
     virtual QSize size() const = 0;
+    // Places on the virtual desktop: the primary screen's and every screen's.
+    virtual QRect primaryGeometry() const = 0;
+    virtual QList<QRect> geometries() const = 0;
 };
 
 struct FileRequest {

@@ -1,8 +1,22 @@
 // SPDX-License-Identifier: MIT
 #include "FakePlatform.h"
 
+#include "platform/SettingsLocation.h"
+
+#include <QDir>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QtTest>
+
+namespace {
+QString settingsFolderTemplate()
+{
+    const QFileInfo memory(QStringLiteral("/dev/shm"));
+    const QString folder = memory.isDir() && memory.isWritable() ? memory.filePath()
+                                                                  : QDir::tempPath();
+    return folder + QStringLiteral("/quindle-test-XXXXXX");
+}
+} // namespace
 
 int FakeMessageBoxes::ask(QWidget *, const platform::BoxRequest &request)
 {
@@ -85,6 +99,17 @@ std::unique_ptr<QPrinter> FakePrinting::choosePrinter(QWidget *)
     printer->setOutputFileName(outputFile);
     printer->setResolution(resolution);
     return printer;
+}
+
+FakeSettingsFile::FakeSettingsFile()
+    : m_dir(settingsFolderTemplate())
+{
+    m_previous = platform::setSettingsFilePath(path());
+}
+
+FakeSettingsFile::~FakeSettingsFile()
+{
+    platform::setSettingsFilePath(m_previous);
 }
 
 FakePlatform::FakePlatform()

@@ -11,6 +11,7 @@
 #include <QQueue>
 #include <QSize>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTime>
 #include <functional>
 
@@ -59,8 +60,11 @@ class FakeScreen final : public platform::Screen {
 public:
     int colorDepth(const QWidget *) const override { return depth; }
     QSize size() const override { return screenSize; }
+    QRect primaryGeometry() const override { return {QPoint(0, 0), screenSize}; }
+    QList<QRect> geometries() const override { return QList<QRect>{primaryGeometry()} + otherScreens; }
     int depth = 32;
     QSize screenSize{1024, 768};
+    QList<QRect> otherScreens;
 };
 
 class FakeFileDialogs final : public platform::FileDialogs {
@@ -81,6 +85,21 @@ public:
     int resolution = 300;
 };
 
+// A settings file of its own in a fresh folder, so that no test reads or
+// writes beside the programs or in the home folder. The folder is in memory
+// where the system has one there: every card a test deletes writes to it.
+class FakeSettingsFile {
+public:
+    FakeSettingsFile();
+    ~FakeSettingsFile();
+    QString path() const { return m_dir.filePath(QStringLiteral("Quindle.ini")); }
+    QString folder() const { return m_dir.path(); }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_previous;
+};
+
 class FakePlatform {
 public:
     FakePlatform();
@@ -96,6 +115,7 @@ public:
     FakeScreen screen;
     FakeFileDialogs files;
     FakePrinting printing;
+    FakeSettingsFile settings;
 
 private:
     platform::Services m_previous;

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+#include "platform/SettingsLocation.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <utility>
+
+namespace platform {
+namespace {
+
+const QString FileName = QStringLiteral("Quindle.ini");
+
+QString &overridePath()
+{
+    static QString path;
+    return path;
+}
+
+} // namespace
+
+QString settingsPathFor(const QString &programFolder, const QString &configHome,
+                        const QString &home)
+{
+    const QFileInfo program(programFolder);
+    if (!programFolder.isEmpty() && program.isDir() && program.isWritable())
+        return QDir(programFolder).filePath(FileName);
+    const QString config = QDir::isAbsolutePath(configHome)
+                               ? configHome
+                               : QDir(home).filePath(QStringLiteral(".config"));
+    return QDir(config).filePath(QStringLiteral("tolmar-quindle/") + FileName);
+}
+
+QString settingsFilePath()
+{
+    if (!overridePath().isEmpty())
+        return overridePath();
+    return settingsPathFor(QCoreApplication::applicationDirPath(),
+                           qEnvironmentVariable("XDG_CONFIG_HOME"), QDir::homePath());
+}
+
+QString setSettingsFilePath(const QString &path)
+{
+    return std::exchange(overridePath(), path);
+}
+
+} // namespace platform

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// Where the settings file lies: "Quindle.ini" beside the program when its
+// folder can be written (a copy run from where it was built or unpacked),
+// else in the user's configuration folder, so that an installed program
+// keeps its options too.
+
+#include <QString>
+
+namespace platform {
+
+// The choice itself. `configHome` is $XDG_CONFIG_HOME, which counts only
+// as an absolute path; otherwise `home` + "/.config" is used.
+QString settingsPathFor(const QString &programFolder, const QString &configHome,
+                        const QString &home);
+
+// The settings file of this run, chosen anew at every call unless a path
+// was set, as tests do. An empty path brings back the normal choice. The
+// setter returns the path set before.
+QString settingsFilePath();
+QString setSettingsFilePath(const QString &path);
+
+} // namespace platform
