@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "setup/newgame.h"
+#include "controls/PopHelp.h"
 #include "controls/QuindleDice.h"
 #include "game/main.h"
 #include "platform/Resources.h"
@@ -80,6 +81,11 @@ Tw_New_Wizard::Tw_New_Wizard(Tw_Quindle_Main *main)
     createPlayersPage();
     createTypePage();
     createButtons();
+    HPop = new TPopupHelp(this);
+    HPop->WindowColour = 15269887;
+    HPop->Font = res::uiFont();
+    HPop->MaxWidth = 300;
+    HPop->Messages = false;
     connect(Notebook1, &QStackedWidget::currentChanged, this, &Tw_New_Wizard::Notebook1PageChanged);
 }
 
