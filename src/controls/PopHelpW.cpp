@@ -109,10 +109,13 @@ void THelpWindow::PlaceWindow()
 QImage THelpWindow::grabBeneath(QWidget *backdrop) const
 {
     const QRect area = geometry();
-    // Wayland clients cannot read the screen; elsewhere the screen shows
-    // whatever lies there, other programs' windows included.
+    // The screen shows whatever lies there, other programs' windows included.
+    // Wayland clients cannot read it, and the offscreen platform knows no
+    // stacking order; there the backdrop stands in.
+    const QString platform = QGuiApplication::platformName();
     QScreen *screen = QGuiApplication::primaryScreen();
-    if (screen && !QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+    if (screen && !platform.startsWith(QLatin1String("wayland"))
+        && platform != QLatin1String("offscreen")) {
         const QPixmap shot = screen->grabWindow(0, area.x(), area.y(), area.width(), area.height());
         if (shot.size() == area.size())
             return shot.toImage().convertToFormat(QImage::Format_RGB32);

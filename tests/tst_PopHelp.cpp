@@ -1,0 +1,384 @@
+// SPDX-License-Identifier: MIT
+// Popup help on the real new game wizard: help mode, what a click in it
+// finds, the popups it shows and how they go away.
+#include "FakePlatform.h"
+#include "TestMain.h"
+#include "controls/PopHelp.h"
+#include "controls/PopHelpW.h"
+#include "game/main.h"
+#include "setup/newgame.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QWhatsThis>
+#include <QWindow>
+
+namespace {
+
+const QString Cancel = QStringLiteral("Press this button to cancel the new game.");
+
+bool helpCursor()
+{
+    return QApplication::overrideCursor()
+           && QApplication::overrideCursor()->shape() == Qt::WhatsThisCursor;
+}
+
+bool helpModeOff() { return !QApplication::overrideCursor() && !QWidget::mouseGrabber(); }
+
+// Records each popup of `help` and sends it away as `dismissal` says. One
+// left up hides itself after two seconds, so that no test can hang on it.
+struct PopupLog {
+    void watch(TPopupHelp *help)
+    {
+        QObject::connect(help, &TPopupHelp::popupShown, help, [this](THelpWindow *w) { record(w); });
+    }
+    void record(THelpWindow *w)
+    {
+        shown << QStringLiteral("%1|%2").arg(w->WrapWidth).arg(w->HelpText);
+        picture = w->FormPaint();
+        beneath = w->beneath();
+        geometry = w->geometry();
+        QTimer::singleShot(2000, w, [this, w] { stuck = true; w->hide(); });
+        if (dismissal == QLatin1String("key")) {
+            QTest::keyClick(w->windowHandle(), Qt::Key_A);
+        } else if (dismissal == QLatin1String("release")) {
+            QTest::mouseClick(w->windowHandle(), Qt::RightButton, {}, QPoint(4, 4));
+        } else if (dismissal == QLatin1String("activate")) {
+            other = std::make_unique<QWidget>();
+            other->show();
+            other->windowHandle()->requestActivate();
+        } else {
+            QApplicationStateChangeEvent inactive(Qt::ApplicationInactive);
+            QCoreApplication::sendEvent(qApp, &inactive);
+        }
+    }
+    QString dismissal = QStringLiteral("key");
+    QStringList shown; // "wrap width|text"
+    QImage picture, beneath;
+    QRect geometry;
+    bool stuck = false;
+    std::unique_ptr<QWidget> other;
+};
+
+// The wizard opened from the menu, with its popups recorded.
+struct HelpWizard {
+    HelpWizard()
+    {
+        main.show();
+        main.New1->trigger();
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (auto *found = qobject_cast<Tw_New_Wizard *>(w); found && found->isVisible())
+                wizard = found;
+        }
+        if (!QTest::qWaitForWindowActive(wizard))
+            qWarning("wizard not active");
+        log.watch(wizard->HPop);
+    }
+    ~HelpWizard() { delete wizard; }
+    QWindow *window() const { return wizard->windowHandle(); }
+    // "cb_next" is its middle, "Page1@4,150" a point of it.
+    QPoint at(const QString &target) const
+    {
+        const QWidget *w = wizard->findChild<QWidget *>(target.section('@', 0, 0));
+        const QStringList xy = target.section('@', 1).split(',');
+        const QPoint inside = xy.size() == 2 ? QPoint(xy[0].toInt(), xy[1].toInt()) : w->rect().center();
+        return w->mapTo(wizard.data(), inside);
+    }
+    // Clicks as a player does, through the window system; the popup of a help
+    // click runs one turn of the event loop later.
+    void click(const QString &targets)
+    {
+        for (const QString &target : targets.split(' ', Qt::SkipEmptyParts)) {
+            QTest::mouseClick(window(), Qt::LeftButton, {}, at(target));
+            QCoreApplication::processEvents();
+        }
+    }
+    void key(int key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(window(), Qt::Key(key), modifiers); }
+    bool inHelpMode() const { return helpCursor() && QWidget::mouseGrabber() == wizard; }
+    // What a click reaching a control would change.
+    QString state() const
+    {
+        QStringList s;
+        for (const QRadioButton *b : wizard->findChildren<QRadioButton *>())
+            s += b->isChecked() ? b->objectName() : QString();
+        s.removeAll(QString());
+        s.sort();
+        s.prepend(wizard->Notebook1->currentWidget()->objectName());
+        return s.join(' ') + (wizard->isVisible() ? QString() : QStringLiteral(" closed"));
+    }
+
+    FakePlatform fake;
+    Tw_Quindle_Main main;
+    QPointer<Tw_New_Wizard> wizard;
+    PopupLog log;
+};
+
+// A form whose buttons carry the given contexts, its texts read from `texts`.
+class StubHelp : public TPopupHelp {
+public:
+    using TPopupHelp::TPopupHelp;
+    QMap<int, QByteArray> texts;
+
+protected:
+    QByteArray helpResource(int id) const override { return texts.value(id); }
+};
+
+} // namespace
+
+class TestPopHelp : public QObject {
+    Q_OBJECT
+private slots:
+    void clickShowsTheTextOfTheControlUnderThePointer_data();
+    void clickShowsTheTextOfTheControlUnderThePointer();
+    void helpModeStartsFromTheCaptionButtonAndShiftF1_data();
+    void helpModeStartsFromTheCaptionButtonAndShiftF1();
+    void keysInHelpModePressNoDialogButton_data();
+    void keysInHelpModePressNoDialogButton();
+    void helpModeEndsWithTheApplicationOrTheDialog_data();
+    void helpModeEndsWithTheApplicationOrTheDialog();
+    void popupGoesAwayOnAKeyAReleaseOrAnotherWindow_data();
+    void popupGoesAwayOnAKeyAReleaseOrAnotherWindow();
+    void popupDrawsItsBoxAndShadowOverTheWizard();
+    void textComesFromLinesOrTheResource_data();
+    void textComesFromLinesOrTheResource();
+};
+
+void TestPopHelp::clickShowsTheTextOfTheControlUnderThePointer_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("text"); // empty: no popup, help mode stays on
+    QTest::newRow("Cancel") << "" << "cb_close" << Cancel;
+    QTest::newRow("Next, once a count is chosen") << "rb_two" << "cb_next"
+        << "Press this button to go to the next step, or complete the new game specification.";
+    QTest::newRow("Back, on the second page")
+        << "rb_two cb_next" << "cb_prev" << "Press this button to go back a step.";
+    QTest::newRow("a player count") << "" << "rb_three" << "Choose the number of players.";
+    const QString kind = QStringLiteral("Choose the type of Quindle game you would like to play.");
+    QTest::newRow("Regular") << "rb_two cb_next" << "rb_reg" << kind;
+    QTest::newRow("Triple") << "rb_two cb_next" << "rb_trip" << kind;
+    QTest::newRow("Hard, while Triple is chosen") << "rb_two cb_next rb_trip" << "rb_hard"
+        << "Choose the difficulty level of a Triple Quindle game.";
+    QTest::newRow("Easy, disabled in a Regular game") << "rb_two cb_next rb_reg" << "rb_easy" << "";
+    QTest::newRow("Next, disabled") << "" << "cb_next" << "";
+    QTest::newRow("a disabled connection choice") << "" << "rb_direct" << "";
+    QTest::newRow("a label") << "" << "Label1" << "";
+    QTest::newRow("the title picture") << "" << "i_bit" << "";
+    QTest::newRow("a connection picture") << "" << "Image2" << "";
+    QTest::newRow("empty space on the page") << "" << "Page1@4,150" << "";
+    QTest::newRow("the separator line") << "" << "Bevel1@200,2" << "";
+}
+
+void TestPopHelp::clickShowsTheTextOfTheControlUnderThePointer()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, target);
+    QFETCH(QString, text);
+    HelpWizard h;
+    h.click(before);
+    const QString state = h.state();
+    h.key(Qt::Key_F1, Qt::ShiftModifier);
+    h.click(target);
+    if (text.isEmpty()) {
+        QVERIFY(h.log.shown.isEmpty());
+        QVERIFY(h.inHelpMode());
+        h.click(QStringLiteral("cb_close"));
+        text = Cancel;
+    }
+    // Every wizard text wraps at its own 320, whatever MaxWidth says.
+    QCOMPARE(h.log.shown, QStringList{QStringLiteral("320|") + text});
+    QCOMPARE(h.state(), state);
+    QVERIFY(helpModeOff());
+    QVERIFY(!h.log.stuck);
+}
+
+void TestPopHelp::helpModeStartsFromTheCaptionButtonAndShiftF1_data()
+{
+    QTest::addColumn<bool>("captionButton");
+    QTest::newRow("the caption's help button") << true;
+    QTest::newRow("Shift+F1") << false;
+}
+
+void TestPopHelp::helpModeStartsFromTheCaptionButtonAndShiftF1()
+{
+    QFETCH(bool, captionButton);
+    HelpWizard h;
+    if (captionButton) {
+        QEvent request(QEvent::EnterWhatsThisMode); // as Qt hands the button on
+        QCoreApplication::sendEvent(qApp, &request);
+    } else {
+        h.key(Qt::Key_F1, Qt::ShiftModifier);
+    }
+    QVERIFY(h.inHelpMode());
+    QVERIFY(!QWhatsThis::inWhatsThisMode());
+}
+
+void TestPopHelp::keysInHelpModePressNoDialogButton_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("helpModeAfter");
+    QTest::newRow("Esc ends help mode and leaves the dialog open") << int(Qt::Key_Escape) << false;
+    QTest::newRow("Enter does not press Next") << int(Qt::Key_Enter) << true;
+    QTest::newRow("Return does not press Next") << int(Qt::Key_Return) << true;
+}
+
+void TestPopHelp::keysInHelpModePressNoDialogButton()
+{
+    QFETCH(int, key);
+    QFETCH(bool, helpModeAfter);
+    HelpWizard h;
+    h.click(QStringLiteral("rb_two"));
+    h.key(Qt::Key_F1, Qt::ShiftModifier);
+    h.key(key);
+    QCOMPARE(h.state(), QStringLiteral("Page1 rb_easy rb_local rb_two"));
+    QCOMPARE(h.inHelpMode(), helpModeAfter);
+    QCOMPARE(helpModeOff(), !helpModeAfter);
+    QVERIFY(h.log.shown.isEmpty());
+}
+
+void TestPopHelp::helpModeEndsWithTheApplicationOrTheDialog_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("the application is deactivated") << "deactivate";
+    QTest::newRow("the dialog is closed") << "close";
+    QTest::newRow("the dialog is destroyed") << "destroy";
+}
+
+void TestPopHelp::helpModeEndsWithTheApplicationOrTheDialog()
+{
+    QFETCH(QString, how);
+    HelpWizard h;
+    h.key(Qt::Key_F1, Qt::ShiftModifier);
+    if (how == QLatin1String("deactivate")) {
+        QApplicationStateChangeEvent inactive(Qt::ApplicationInactive);
+        QCoreApplication::sendEvent(qApp, &inactive);
+        QVERIFY(helpModeOff());
+        h.click(QStringLiteral("rb_four")); // clicks reach the controls again
+        QCOMPARE(h.state(), QStringLiteral("Page1 rb_easy rb_four rb_local"));
+        return;
+    }
+    if (how == QLatin1String("close"))
+        h.wizard->close();
+    else
+        delete h.wizard;
+    QVERIFY(helpModeOff());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!h.wizard);
+}
+
+void TestPopHelp::popupGoesAwayOnAKeyAReleaseOrAnotherWindow_data()
+{
+    QTest::addColumn<QString>("dismissal");
+    QTest::newRow("a key") << "key";
+    QTest::newRow("a right button release") << "release";
+    QTest::newRow("another window becoming active") << "activate";
+    QTest::newRow("the application being deactivated") << "deactivate";
+}
+
+void TestPopHelp::popupGoesAwayOnAKeyAReleaseOrAnotherWindow()
+{
+    QFETCH(QString, dismissal);
+    HelpWizard h;
+    h.log.dismissal = dismissal;
+    h.key(Qt::Key_F1, Qt::ShiftModifier);
+    h.click(QStringLiteral("cb_close"));
+    QCOMPARE(h.log.shown.size(), 1);
+    QVERIFY(!h.log.stuck);
+    for (QWidget *w : QApplication::topLevelWidgets())
+        QVERIFY(!qobject_cast<THelpWindow *>(w));
+    QVERIFY(h.wizard && h.wizard->isVisible());
+}
+
+void TestPopHelp::popupDrawsItsBoxAndShadowOverTheWizard()
+{
+    HelpWizard h;
+    h.key(Qt::Key_F1, Qt::ShiftModifier);
+    h.click(QStringLiteral("rb_three"));
+    const QImage &shown = h.log.picture;
+    const QImage &beneath = h.log.beneath;
+    const int w = shown.width(), bottom = shown.height() - 8, right = w - 8;
+    // What lay beneath is the wizard as it was drawn there.
+    const QRect over(h.wizard->mapFromGlobal(h.log.geometry.topLeft()), h.log.geometry.size());
+    QVERIFY(h.wizard->rect().contains(over));
+    QCOMPARE(beneath, h.wizard->grab().toImage().copy(over).convertToFormat(QImage::Format_RGB32));
+    int textPixels = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < w; ++x) {
+            const QRgb pixel = shown.pixel(x, y);
+            const bool frame = (x == 0 || x == right - 1 || y == 0 || y == bottom - 1)
+                               && x < right && y < bottom;
+            const bool inside = x > 0 && x < right - 1 && y > 0 && y < bottom - 1;
+            const bool shadow = (y >= bottom && x >= 8) || (x >= right && y >= 8);
+            // The checker lets every other pixel of every other row through.
+            const bool lit = y % 2 == 0 && (x + y / 2) % 2 == 0;
+            if (frame)
+                QCOMPARE(pixel, qRgb(0, 0, 0));
+            else if (inside)
+                textPixels += pixel != qRgb(255, 255, 232);
+            else if (shadow)
+                QCOMPARE(pixel, beneath.pixel(x, y) & (lit ? qRgb(255, 255, 232) : qRgb(0, 0, 0)));
+            else
+                QCOMPARE(pixel, beneath.pixel(x, y));
+        }
+    }
+    QVERIFY(textPixels > 100);
+}
+
+void TestPopHelp::textComesFromLinesOrTheResource_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("context");
+    QTest::addColumn<bool>("messages");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("a resource ending in CR LF, padded with NULs") << QStringList() << 1 << true
+        << "100|First line\r\nsecond line" << "";
+    QTest::newRow("the low 16 bits of the context name the resource") << QStringList() << 65537 << false
+        << "100|First line\r\nsecond line" << "";
+    QTest::newRow("Lines for every context, wrapped at MaxWidth") << QStringList{"One", "Two"} << 5 << true
+        << "150|One\r\nTwo" << "";
+    QTest::newRow("no resource") << QStringList() << 5 << true << "" << "";
+    QTest::newRow("nothing after the digits") << QStringList() << 6 << true << "" << "";
+    QTest::newRow("a message number, and no message table") << QStringList() << 40001 << true
+        << "" << "";
+    QTest::newRow("a message number with Messages off names a resource") << QStringList() << 40001
+        << false << "320|Not from here" << "";
+    QTest::newRow("a wrap width that is not four digits") << QStringList() << 7 << true << ""
+        << "'03x0' is not a valid integer value.";
+}
+
+void TestPopHelp::textComesFromLinesOrTheResource()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(int, context);
+    QFETCH(bool, messages);
+    QFETCH(QString, shown);
+    QFETCH(QString, error);
+    FakePlatform fake;
+    QWidget form;
+    auto *button = new QPushButton(QStringLiteral("Ask"), &form);
+    button->setProperty("HelpContext", context);
+    auto *help = new StubHelp(&form);
+    help->texts = {{1, QByteArray("0100First line\r\nsecond line\r\n") + QByteArray(3, '\0')},
+                   {6, "0320"}, {7, "03x0Broken"}, {40001, "0320Not from here"}};
+    help->Lines = lines;
+    help->MaxWidth = 150;
+    help->Messages = messages;
+    PopupLog log;
+    log.watch(help);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(form.windowHandle(), Qt::Key_F1, Qt::ShiftModifier);
+    QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, button->geometry().center());
+    QCoreApplication::processEvents();
+    QCOMPARE(log.shown, shown.isEmpty() ? QStringList() : QStringList{shown});
+    QCOMPARE(fake.boxes.texts(), error.isEmpty() ? QStringList() : QStringList{error});
+    QVERIFY(helpModeOff());
+    for (QWidget *w : QApplication::topLevelWidgets())
+        QVERIFY(!qobject_cast<THelpWindow *>(w));
+}
+
+QUINDLE_TEST_MAIN(TestPopHelp)
+#include "tst_PopHelp.moc"
