@@ -17,7 +17,8 @@
 namespace {
 
 // Labels, pictures, shapes and bevels have no window of their own: a click
-// finds them even when disabled, and they keep their help context in a Tag.
+// finds them even when disabled, and they keep their help context in a Tag
+// (a member of the pictures and shapes, a dynamic property of the others).
 bool isWindowless(const QWidget *control)
 {
     if (qobject_cast<const QLabel *>(control) || qobject_cast<const TImage *>(control)
