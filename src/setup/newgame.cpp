@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "setup/newgame.h"
-#include "controls/PopHelp.h"
 #include "controls/QuindleDice.h"
 #include "game/main.h"
 #include "platform/Resources.h"
+#include "controls/PopHelp.h"
 #include "platform/Widgets.h"
 #include "scoring/card.h"
 

@@ -11,7 +11,6 @@ class QPushButton;
 class QRadioButton;
 class QStackedWidget;
 class TImage;
-class TPopupHelp;
 class Tw_Quindle_Main;
 
 class Tw_New_Wizard : public QDialog {
@@ -28,7 +27,7 @@ public:
     QRadioButton *rb_one, *rb_two, *rb_three, *rb_four;
     QRadioButton *rb_direct, *rb_internet, *rb_local;
     QRadioButton *rb_reg, *rb_trip, *rb_easy, *rb_hard;
-    TPopupHelp *HPop;
+    class TPopupHelp *HPop;
 
     void rb_twoClick();
     void rb_tripClick();
