@@ -19,12 +19,6 @@ namespace {
 
 const QString Cancel = QStringLiteral("Press this button to cancel the new game.");
 
-bool helpCursor()
-{
-    return QApplication::overrideCursor()
-           && QApplication::overrideCursor()->shape() == Qt::WhatsThisCursor;
-}
-
 bool helpModeOff() { return !QApplication::overrideCursor() && !QWidget::mouseGrabber(); }
 
 // Records each popup of `help` and sends it away as `dismissal` says. One
@@ -32,7 +26,8 @@ bool helpModeOff() { return !QApplication::overrideCursor() && !QWidget::mouseGr
 struct PopupLog {
     void watch(TPopupHelp *help)
     {
-        QObject::connect(help, &TPopupHelp::popupShown, help, [this](THelpWindow *w) { record(w); });
+        QObject::connect(help, &TPopupHelp::popupShown, help,
+                         [this](THelpWindow *w) { record(w); });
     }
     void record(THelpWindow *w)
     {
@@ -83,7 +78,8 @@ struct HelpWizard {
     {
         const QWidget *w = wizard->findChild<QWidget *>(target.section('@', 0, 0));
         const QStringList xy = target.section('@', 1).split(',');
-        const QPoint inside = xy.size() == 2 ? QPoint(xy[0].toInt(), xy[1].toInt()) : w->rect().center();
+        const QPoint inside =
+            xy.size() == 2 ? QPoint(xy[0].toInt(), xy[1].toInt()) : w->rect().center();
         return w->mapTo(wizard.data(), inside);
     }
     // Clicks as a player does, through the window system; the popup of a help
@@ -95,18 +91,27 @@ struct HelpWizard {
             QCoreApplication::processEvents();
         }
     }
-    void key(int key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(window(), Qt::Key(key), modifiers); }
-    bool inHelpMode() const { return helpCursor() && QWidget::mouseGrabber() == wizard; }
+    void key(int key, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::keyClick(window(), Qt::Key(key), modifiers);
+    }
+    bool inHelpMode() const
+    {
+        const QCursor *cursor = QApplication::overrideCursor();
+        return cursor && cursor->shape() == Qt::WhatsThisCursor
+               && QWidget::mouseGrabber() == wizard;
+    }
     // What a click reaching a control would change.
     QString state() const
     {
-        QStringList s;
-        for (const QRadioButton *b : wizard->findChildren<QRadioButton *>())
-            s += b->isChecked() ? b->objectName() : QString();
-        s.removeAll(QString());
-        s.sort();
-        s.prepend(wizard->Notebook1->currentWidget()->objectName());
-        return s.join(' ') + (wizard->isVisible() ? QString() : QStringLiteral(" closed"));
+        QStringList checked;
+        for (const QRadioButton *b : wizard->findChildren<QRadioButton *>()) {
+            if (b->isChecked())
+                checked << b->objectName();
+        }
+        checked.sort();
+        return wizard->Notebook1->currentWidget()->objectName() + ' ' + checked.join(' ')
+               + (wizard->isVisible() ? "" : " closed");
     }
 
     FakePlatform fake;
@@ -142,14 +147,8 @@ class TestPopHelp : public QObject {
 private slots:
     void clickShowsTheTextOfTheControlUnderThePointer_data();
     void clickShowsTheTextOfTheControlUnderThePointer();
-    void helpModeStartsFromTheCaptionButtonAndShiftF1_data();
-    void helpModeStartsFromTheCaptionButtonAndShiftF1();
-    void keysInHelpModePressNoDialogButton_data();
-    void keysInHelpModePressNoDialogButton();
-    void helpModeEndsWithTheApplicationOrTheDialog_data();
-    void helpModeEndsWithTheApplicationOrTheDialog();
-    void popupGoesAwayOnAKeyAReleaseOrAnotherWindow_data();
-    void popupGoesAwayOnAKeyAReleaseOrAnotherWindow();
+    void helpModeStartsAndEnds_data();
+    void helpModeStartsAndEnds();
     void popupDrawsItsBoxAndShadowOverTheWizard();
     void textComesFromLinesOrTheResource_data();
     void textComesFromLinesOrTheResource();
@@ -160,25 +159,30 @@ void TestPopHelp::clickShowsTheTextOfTheControlUnderThePointer_data()
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("target");
     QTest::addColumn<QString>("text"); // empty: no popup, help mode stays on
-    QTest::newRow("Cancel") << "" << "cb_close" << Cancel;
-    QTest::newRow("Next, once a count is chosen") << "rb_two" << "cb_next"
-        << "Press this button to go to the next step, or complete the new game specification.";
-    QTest::newRow("Back, on the second page")
-        << "rb_two cb_next" << "cb_prev" << "Press this button to go back a step.";
-    QTest::newRow("a player count") << "" << "rb_three" << "Choose the number of players.";
+    QTest::addColumn<QString>("dismissal"); // of the popup; a key when empty
+    QTest::newRow("Cancel, its popup gone at a key") << "" << "cb_close" << Cancel << "key";
+    QTest::newRow("Next once a count is chosen, its popup gone at a release")
+        << "rb_two" << "cb_next"
+        << "Press this button to go to the next step, or complete the new game specification."
+        << "release";
+    QTest::newRow("Back on the second page, its popup gone when another window is active")
+        << "rb_two cb_next" << "cb_prev" << "Press this button to go back a step." << "activate";
+    QTest::newRow("a player count, its popup gone when the application is left")
+        << "" << "rb_three" << "Choose the number of players." << "deactivate";
     const QString kind = QStringLiteral("Choose the type of Quindle game you would like to play.");
-    QTest::newRow("Regular") << "rb_two cb_next" << "rb_reg" << kind;
-    QTest::newRow("Triple") << "rb_two cb_next" << "rb_trip" << kind;
+    QTest::newRow("Regular") << "rb_two cb_next" << "rb_reg" << kind << "key";
+    QTest::newRow("Triple") << "rb_two cb_next" << "rb_trip" << kind << "key";
     QTest::newRow("Hard, while Triple is chosen") << "rb_two cb_next rb_trip" << "rb_hard"
-        << "Choose the difficulty level of a Triple Quindle game.";
-    QTest::newRow("Easy, disabled in a Regular game") << "rb_two cb_next rb_reg" << "rb_easy" << "";
-    QTest::newRow("Next, disabled") << "" << "cb_next" << "";
-    QTest::newRow("a disabled connection choice") << "" << "rb_direct" << "";
-    QTest::newRow("a label") << "" << "Label1" << "";
-    QTest::newRow("the title picture") << "" << "i_bit" << "";
-    QTest::newRow("a connection picture") << "" << "Image2" << "";
-    QTest::newRow("empty space on the page") << "" << "Page1@4,150" << "";
-    QTest::newRow("the separator line") << "" << "Bevel1@200,2" << "";
+        << "Choose the difficulty level of a Triple Quindle game." << "key";
+    QTest::newRow("Easy, disabled in a Regular game")
+        << "rb_two cb_next rb_reg" << "rb_easy" << "" << "";
+    QTest::newRow("Next, disabled") << "" << "cb_next" << "" << "";
+    QTest::newRow("a disabled connection choice") << "" << "rb_direct" << "" << "";
+    QTest::newRow("a label") << "" << "Label1" << "" << "";
+    QTest::newRow("the title picture") << "" << "i_bit" << "" << "";
+    QTest::newRow("a connection picture") << "" << "Image2" << "" << "";
+    QTest::newRow("empty space on the page") << "" << "Page1@4,150" << "" << "";
+    QTest::newRow("the separator line") << "" << "Bevel1@200,2" << "" << "";
 }
 
 void TestPopHelp::clickShowsTheTextOfTheControlUnderThePointer()
@@ -186,7 +190,10 @@ void TestPopHelp::clickShowsTheTextOfTheControlUnderThePointer()
     QFETCH(QString, before);
     QFETCH(QString, target);
     QFETCH(QString, text);
+    QFETCH(QString, dismissal);
     HelpWizard h;
+    if (!dismissal.isEmpty())
+        h.log.dismissal = dismissal;
     h.click(before);
     const QString state = h.state();
     h.key(Qt::Key_F1, Qt::ShiftModifier);
@@ -199,22 +206,34 @@ void TestPopHelp::clickShowsTheTextOfTheControlUnderThePointer()
     }
     // Every wizard text wraps at its own 320, whatever MaxWidth says.
     QCOMPARE(h.log.shown, QStringList{QStringLiteral("320|") + text});
+    QVERIFY(h.log.geometry.width() <= 319 + pophelp::Chrome);
     QCOMPARE(h.state(), state);
     QVERIFY(helpModeOff());
     QVERIFY(!h.log.stuck);
+    for (QWidget *w : QApplication::topLevelWidgets())
+        QVERIFY(!qobject_cast<THelpWindow *>(w));
 }
 
-void TestPopHelp::helpModeStartsFromTheCaptionButtonAndShiftF1_data()
+void TestPopHelp::helpModeStartsAndEnds_data()
 {
-    QTest::addColumn<bool>("captionButton");
-    QTest::newRow("the caption's help button") << true;
-    QTest::newRow("Shift+F1") << false;
+    QTest::addColumn<bool>("captionButton"); // else Shift+F1
+    QTest::addColumn<QString>("then");
+    QTest::addColumn<bool>("helpModeAfter");
+    QTest::newRow("the caption button, then Esc, which leaves the dialog open")
+        << true << "Esc" << false;
+    QTest::newRow("Shift+F1, then Return, which presses no Next") << false << "Return" << true;
+    QTest::newRow("Shift+F1, then the application deactivates") << false << "deactivate" << false;
+    QTest::newRow("Shift+F1, then the dialog closes") << false << "close" << false;
+    QTest::newRow("Shift+F1, then the dialog is destroyed") << false << "destroy" << false;
 }
 
-void TestPopHelp::helpModeStartsFromTheCaptionButtonAndShiftF1()
+void TestPopHelp::helpModeStartsAndEnds()
 {
     QFETCH(bool, captionButton);
+    QFETCH(QString, then);
+    QFETCH(bool, helpModeAfter);
     HelpWizard h;
+    h.click(QStringLiteral("rb_two"));
     if (captionButton) {
         QEvent request(QEvent::EnterWhatsThisMode); // as Qt hands the button on
         QCoreApplication::sendEvent(qApp, &request);
@@ -223,82 +242,19 @@ void TestPopHelp::helpModeStartsFromTheCaptionButtonAndShiftF1()
     }
     QVERIFY(h.inHelpMode());
     QVERIFY(!QWhatsThis::inWhatsThisMode());
-}
-
-void TestPopHelp::keysInHelpModePressNoDialogButton_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::addColumn<bool>("helpModeAfter");
-    QTest::newRow("Esc ends help mode and leaves the dialog open") << int(Qt::Key_Escape) << false;
-    QTest::newRow("Enter does not press Next") << int(Qt::Key_Enter) << true;
-    QTest::newRow("Return does not press Next") << int(Qt::Key_Return) << true;
-}
-
-void TestPopHelp::keysInHelpModePressNoDialogButton()
-{
-    QFETCH(int, key);
-    QFETCH(bool, helpModeAfter);
-    HelpWizard h;
-    h.click(QStringLiteral("rb_two"));
-    h.key(Qt::Key_F1, Qt::ShiftModifier);
-    h.key(key);
-    QCOMPARE(h.state(), QStringLiteral("Page1 rb_easy rb_local rb_two"));
-    QCOMPARE(h.inHelpMode(), helpModeAfter);
-    QCOMPARE(helpModeOff(), !helpModeAfter);
-    QVERIFY(h.log.shown.isEmpty());
-}
-
-void TestPopHelp::helpModeEndsWithTheApplicationOrTheDialog_data()
-{
-    QTest::addColumn<QString>("how");
-    QTest::newRow("the application is deactivated") << "deactivate";
-    QTest::newRow("the dialog is closed") << "close";
-    QTest::newRow("the dialog is destroyed") << "destroy";
-}
-
-void TestPopHelp::helpModeEndsWithTheApplicationOrTheDialog()
-{
-    QFETCH(QString, how);
-    HelpWizard h;
-    h.key(Qt::Key_F1, Qt::ShiftModifier);
-    if (how == QLatin1String("deactivate")) {
+    if (then == QLatin1String("Esc") || then == QLatin1String("Return")) {
+        h.key(then == QLatin1String("Esc") ? Qt::Key_Escape : Qt::Key_Return);
+        QCOMPARE(h.state(), QStringLiteral("Page1 rb_easy rb_local rb_two"));
+    } else if (then == QLatin1String("deactivate")) {
         QApplicationStateChangeEvent inactive(Qt::ApplicationInactive);
         QCoreApplication::sendEvent(qApp, &inactive);
-        QVERIFY(helpModeOff());
-        h.click(QStringLiteral("rb_four")); // clicks reach the controls again
-        QCOMPARE(h.state(), QStringLiteral("Page1 rb_easy rb_four rb_local"));
-        return;
-    }
-    if (how == QLatin1String("close"))
+    } else if (then == QLatin1String("close")) {
         h.wizard->close();
-    else
+    } else {
         delete h.wizard;
-    QVERIFY(helpModeOff());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!h.wizard);
-}
-
-void TestPopHelp::popupGoesAwayOnAKeyAReleaseOrAnotherWindow_data()
-{
-    QTest::addColumn<QString>("dismissal");
-    QTest::newRow("a key") << "key";
-    QTest::newRow("a right button release") << "release";
-    QTest::newRow("another window becoming active") << "activate";
-    QTest::newRow("the application being deactivated") << "deactivate";
-}
-
-void TestPopHelp::popupGoesAwayOnAKeyAReleaseOrAnotherWindow()
-{
-    QFETCH(QString, dismissal);
-    HelpWizard h;
-    h.log.dismissal = dismissal;
-    h.key(Qt::Key_F1, Qt::ShiftModifier);
-    h.click(QStringLiteral("cb_close"));
-    QCOMPARE(h.log.shown.size(), 1);
-    QVERIFY(!h.log.stuck);
-    for (QWidget *w : QApplication::topLevelWidgets())
-        QVERIFY(!qobject_cast<THelpWindow *>(w));
-    QVERIFY(h.wizard && h.wizard->isVisible());
+    }
+    QCOMPARE(h.wizard && h.inHelpMode(), helpModeAfter);
+    QCOMPARE(helpModeOff(), !helpModeAfter);
 }
 
 void TestPopHelp::popupDrawsItsBoxAndShadowOverTheWizard()
@@ -340,22 +296,16 @@ void TestPopHelp::textComesFromLinesOrTheResource_data()
 {
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<int>("context");
-    QTest::addColumn<bool>("messages");
-    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("shown"); // "wrap width|text", or empty
     QTest::addColumn<QString>("error");
-    QTest::newRow("a resource ending in CR LF, padded with NULs") << QStringList() << 1 << true
+    QTest::newRow("a resource without its final CR LF and padding") << QStringList() << 1
         << "100|First line\r\nsecond line" << "";
-    QTest::newRow("the low 16 bits of the context name the resource") << QStringList() << 65537 << false
-        << "100|First line\r\nsecond line" << "";
-    QTest::newRow("Lines for every context, wrapped at MaxWidth") << QStringList{"One", "Two"} << 5 << true
+    QTest::newRow("Lines for any context, wrapped at MaxWidth") << QStringList{"One", "Two"} << 5
         << "150|One\r\nTwo" << "";
-    QTest::newRow("no resource") << QStringList() << 5 << true << "" << "";
-    QTest::newRow("nothing after the digits") << QStringList() << 6 << true << "" << "";
-    QTest::newRow("a message number, and no message table") << QStringList() << 40001 << true
-        << "" << "";
-    QTest::newRow("a message number with Messages off names a resource") << QStringList() << 40001
-        << false << "320|Not from here" << "";
-    QTest::newRow("a wrap width that is not four digits") << QStringList() << 7 << true << ""
+    QTest::newRow("no resource") << QStringList() << 5 << "" << "";
+    QTest::newRow("nothing after the digits") << QStringList() << 6 << "" << "";
+    QTest::newRow("a message number, and no message table") << QStringList() << 40001 << "" << "";
+    QTest::newRow("a wrap width that is not four digits") << QStringList() << 7 << ""
         << "'03x0' is not a valid integer value.";
 }
 
@@ -363,7 +313,6 @@ void TestPopHelp::textComesFromLinesOrTheResource()
 {
     QFETCH(QStringList, lines);
     QFETCH(int, context);
-    QFETCH(bool, messages);
     QFETCH(QString, shown);
     QFETCH(QString, error);
     FakePlatform fake;
@@ -379,7 +328,7 @@ void TestPopHelp::textComesFromLinesOrTheResource()
                    {6, "0320"}, {7, "03x0Broken"}, {40001, "0320Not from here"}};
     help->Lines = lines;
     help->MaxWidth = 150;
-    help->Messages = messages;
+    help->Messages = true;
     PopupLog log;
     log.watch(help);
     form.show();
@@ -390,8 +339,6 @@ void TestPopHelp::textComesFromLinesOrTheResource()
     QCOMPARE(log.shown, shown.isEmpty() ? QStringList() : QStringList{shown});
     QCOMPARE(boxes.texts, error.isEmpty() ? QStringList() : QStringList{error});
     QVERIFY(helpModeOff());
-    for (QWidget *w : QApplication::topLevelWidgets())
-        QVERIFY(!qobject_cast<THelpWindow *>(w));
 }
 
 QUINDLE_TEST_MAIN(TestPopHelp)

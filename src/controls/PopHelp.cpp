@@ -189,7 +189,8 @@ std::optional<pophelp::HelpText> TPopupHelp::chooseText() const
 {
     using pophelp::dropFinalCrLf;
     if (!Lines.isEmpty())
-        return pophelp::HelpText{MaxWidth, dropFinalCrLf(Lines.join(QLatin1String("\r\n")) + "\r\n")};
+        return pophelp::HelpText{MaxWidth,
+                                 dropFinalCrLf(Lines.join(QLatin1String("\r\n")) + "\r\n")};
     if (m_context >= 40000 && Messages)
         return pophelp::HelpText{MaxWidth, dropFinalCrLf(messageText(m_context, Language))};
     return pophelp::parseResource(helpResource(m_context & 0xffff));
