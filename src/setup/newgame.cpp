@@ -2,6 +2,7 @@
 #include "setup/newgame.h"
 #include "platform/Errors.h"
 #include "platform/Resources.h"
+#include "controls/PopHelp.h"
 #include "platform/Widgets.h"
 #include "setup/GameSetup.h"
 
@@ -78,6 +79,11 @@ Tw_New_Wizard::Tw_New_Wizard(QWidget *owner, GameStarter *starter)
     createPlayersPage();
     createTypePage();
     createButtons();
+    HPop = new TPopupHelp(this);
+    HPop->WindowColour = 15269887;
+    HPop->Font = res::uiFont();
+    HPop->MaxWidth = 300;
+    HPop->Messages = false;
     connect(Notebook1, &QStackedWidget::currentChanged, this, &Tw_New_Wizard::Notebook1PageChanged);
 }
 

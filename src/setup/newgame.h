@@ -34,6 +34,7 @@ public:
     QRadioButton *rb_one, *rb_two, *rb_three, *rb_four;
     QRadioButton *rb_direct, *rb_internet, *rb_local;
     QRadioButton *rb_reg, *rb_trip, *rb_easy, *rb_hard;
+    class TPopupHelp *HPop;
 
     void rb_twoClick();
     void rb_tripClick();
