@@ -182,7 +182,9 @@ void TPopupHelp::HelpClick(QPoint globalPos)
     // the window system is still delivering to the dialog, that loop could see
     // the dialog closed and destroyed beneath the delivery; one turn of the
     // event loop later nothing of the dialog is on the stack.
-    QMetaObject::invokeMethod(this, &TPopupHelp::ShowHelp, Qt::QueuedConnection);
+    // A text that cannot be read is reported from there, in the error box.
+    QMetaObject::invokeMethod(
+        this, [this] { platform::runHandler([this] { ShowHelp(); }); }, Qt::QueuedConnection);
 }
 
 std::optional<pophelp::HelpText> TPopupHelp::chooseText() const
