@@ -74,6 +74,8 @@ class TestResources : public QObject
 private slots:
     void pictures_data();
     void pictures();
+    void picturesAreDecodedOnceWithTheirPixels_data();
+    void picturesAreDecodedOnceWithTheirPixels();
     void dieFaces();
     void cupStripShowsTenDistinctFrames();
     void trayBlendRunsFromTrayGreenToWhite();
@@ -126,6 +128,30 @@ void TestResources::pictures()
         QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
         QCOMPARE(qAlpha(image.pixel(size.width() - 1, size.height() - 1)), 0);
     }
+}
+
+void TestResources::picturesAreDecodedOnceWithTheirPixels_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("format");
+    QTest::newRow("a palette die face becomes 32-bit RGB")
+        << res::bitmap(1003) << int(QImage::Format_RGB32);
+    QTest::newRow("a see-through icon keeps its alpha, premultiplied")
+        << res::icon(2) << int(QImage::Format_ARGB32_Premultiplied);
+    QTest::newRow("a missing picture is a null image") << res::bitmap(1000) << int(QImage::Format_Invalid);
+}
+
+void TestResources::picturesAreDecodedOnceWithTheirPixels()
+{
+    QFETCH(QString, path);
+    QFETCH(int, format);
+    const QImage first = res::picture(path);
+    QCOMPARE(int(first.format()), format);
+    QCOMPARE(first.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+             QImage(path).convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    // The same decoded pixels, not a second decoding.
+    QCOMPARE(res::picture(path).constBits(), first.constBits());
+    QVERIFY(res::picture(res::bitmap(1004)).constBits() != first.constBits());
 }
 
 // Faces 1001..1006 are free, 1007..1012 held; the tray relies on the exact

@@ -4,6 +4,7 @@
 // paths of the compiled-in resources.
 
 #include <QFont>
+#include <QImage>
 #include <QString>
 
 namespace res {
@@ -15,6 +16,13 @@ QString cursor(int id);                 // cursor pictures 1 (pencil), 2 (closed
 QString icon(int id);                   // player icons 1..4
 QString help(int id);                   // popup help texts
 QString font(bool bold);
+
+// The picture at one of the paths above, decoded on its first use and kept
+// for the rest of the run, so that controls repainting at every roll do not
+// unpack a compressed file each time. It comes in the format a painter
+// copies fastest: 32-bit RGB, or premultiplied ARGB when it has an alpha
+// channel. A missing picture is a null image. User-interface thread only.
+QImage picture(const QString &path);
 
 // The font the layouts draw their texts in: 11 pixels high.
 QFont uiFont(bool bold = false);

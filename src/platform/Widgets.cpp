@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "platform/Widgets.h"
+#include "platform/Resources.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -13,7 +14,7 @@ TImage *TImage::create(QWidget *parent, const char *name, const QString &path, Q
 {
     auto *image = new TImage(parent);
     image->setObjectName(QLatin1String(name));
-    image->setPicture(QImage(path));
+    image->setPicture(res::picture(path));
     image->setGeometry(QRect(topLeft, image->picture().size()));
     return image;
 }

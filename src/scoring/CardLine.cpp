@@ -96,7 +96,7 @@ void TCardCheckLine::drawContents(QImage &image) const
         const QString text = col(i + 1);
         if (text.isEmpty() || text == QLatin1String("0"))
             continue;
-        const QImage marks(res::bitmap(res::checkMarks(text.toInt())));
+        const QImage marks = res::picture(res::bitmap(res::checkMarks(text.toInt())));
         if (!marks.isNull())
             painter.drawImage(QPoint(Lefts[i], 1), marks, QRect(0, 0, 25, 15));
     }
