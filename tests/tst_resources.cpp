@@ -59,6 +59,16 @@ double differingShare(const QImage &a, const QImage &b)
     return double(differ) / (a.width() * a.height());
 }
 
+double meanLuminanceDifference(const QImage &a, const QImage &b)
+{
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x)
+            sum += std::abs(luminance(a.pixel(x, y)) - luminance(b.pixel(x, y)));
+    }
+    return sum / (a.width() * a.height());
+}
+
 std::optional<wave::Wave> sound(int id)
 {
     QFile file(res::sound(id));
@@ -76,6 +86,8 @@ private slots:
     void pictures();
     void picturesAreDecodedOnceWithTheirPixels_data();
     void picturesAreDecodedOnceWithTheirPixels();
+    void largeVariantsAreTheSamePictureLarger_data();
+    void largeVariantsAreTheSamePictureLarger();
     void dieFaces();
     void cupStripShowsTenDistinctFrames();
     void trayBlendRunsFromTrayGreenToWhite();
@@ -152,6 +164,30 @@ void TestResources::picturesAreDecodedOnceWithTheirPixels()
     // The same decoded pixels, not a second decoding.
     QCOMPARE(res::picture(path).constBits(), first.constBits());
     QVERIFY(res::picture(res::bitmap(1004)).constBits() != first.constBits());
+}
+
+void TestResources::largeVariantsAreTheSamePictureLarger_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const QString &name : {res::CardTitle, res::CardHeading, res::CardUpper, res::CardLower,
+                                res::checkMarks(1), res::checkMarks(2), res::checkMarks(3)})
+        QTest::newRow(qPrintable(name)) << name;
+}
+
+// Printing draws these in place of the screen's pictures: the same
+// drawing, so that paper shows what the screen does, only sharper.
+void TestResources::largeVariantsAreTheSamePictureLarger()
+{
+    QFETCH(QString, name);
+    const QImage small = QImage(res::bitmap(name)).convertToFormat(QImage::Format_RGB32);
+    const QImage large(res::largeBitmap(name));
+    QCOMPARE(large.size(), small.size() * res::LargeScale);
+    const QImage reduced = large.scaled(small.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                               .convertToFormat(QImage::Format_RGB32);
+    // Hinting sets small text a little differently; a picture one pixel
+    // out of place differs by 20 or more.
+    const double difference = meanLuminanceDifference(reduced, small);
+    QVERIFY2(difference < 10, qPrintable(QString::number(difference)));
 }
 
 // Faces 1001..1006 are free, 1007..1012 held; the tray relies on the exact

@@ -11,6 +11,10 @@ namespace res {
 
 QString bitmap(int id);                 // rolls pictures 1..6, die faces 1001..1012
 QString bitmap(const QString &name);    // named pictures such as "1CHECK"
+// The printing variant of a named card picture (the title, heading, labels
+// and check marks): the same drawing with LargeScale pixels to each of ours.
+QString largeBitmap(const QString &name);
+constexpr int LargeScale = 4;
 QString sound(int id);                  // wave sounds 1..6
 QString cursor(int id);                 // cursor pictures 1 (pencil), 2 (closed hand)
 QString icon(int id);                   // player icons 1..4

@@ -25,12 +25,18 @@ void TImage::setPicture(const QImage &picture)
     update();
 }
 
+void TImage::draw(QPainter &painter) const
+{
+    if (!m_picture.isNull())
+        platform::drawPicture(painter, rect(), m_picture, m_largePath);
+}
+
 void TImage::paintEvent(QPaintEvent *)
 {
     if (m_picture.isNull())
         return;
     QPainter painter(this);
-    painter.drawImage(0, 0, m_picture);
+    draw(painter);
 }
 
 void TImage::mousePressEvent(QMouseEvent *event)
@@ -71,6 +77,12 @@ void TShape::setBrush(const QColor &colour)
 void TShape::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    draw(painter);
+}
+
+void TShape::draw(QPainter &painter) const
+{
+    painter.save();
     if (m_brush.isValid())
         painter.fillRect(rect(), m_brush);
     // The pen lies inside the rectangle, as a framed shape draws it.
@@ -79,6 +91,7 @@ void TShape::paintEvent(QPaintEvent *)
     painter.setPen(pen);
     const qreal inset = m_penWidth / 2.0;
     painter.drawRect(QRectF(inset, inset, width() - m_penWidth, height() - m_penWidth));
+    painter.restore();
 }
 
 void TShape::mousePressEvent(QMouseEvent *event)
