@@ -59,6 +59,16 @@ double differingShare(const QImage &a, const QImage &b)
     return double(differ) / (a.width() * a.height());
 }
 
+double meanLuminanceDifference(const QImage &a, const QImage &b)
+{
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x)
+            sum += std::abs(luminance(a.pixel(x, y)) - luminance(b.pixel(x, y)));
+    }
+    return sum / (a.width() * a.height());
+}
+
 std::optional<wave::Wave> sound(int id)
 {
     QFile file(res::sound(id));
@@ -74,6 +84,10 @@ class TestResources : public QObject
 private slots:
     void pictures_data();
     void pictures();
+    void picturesAreDecodedOnceWithTheirPixels_data();
+    void picturesAreDecodedOnceWithTheirPixels();
+    void largeVariantsAreTheSamePictureLarger_data();
+    void largeVariantsAreTheSamePictureLarger();
     void dieFaces();
     void cupStripShowsTenDistinctFrames();
     void trayBlendRunsFromTrayGreenToWhite();
@@ -126,6 +140,54 @@ void TestResources::pictures()
         QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
         QCOMPARE(qAlpha(image.pixel(size.width() - 1, size.height() - 1)), 0);
     }
+}
+
+void TestResources::picturesAreDecodedOnceWithTheirPixels_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("format");
+    QTest::newRow("a palette die face becomes 32-bit RGB")
+        << res::bitmap(1003) << int(QImage::Format_RGB32);
+    QTest::newRow("a see-through icon keeps its alpha, premultiplied")
+        << res::icon(2) << int(QImage::Format_ARGB32_Premultiplied);
+    QTest::newRow("a missing picture is a null image") << res::bitmap(1000) << int(QImage::Format_Invalid);
+}
+
+void TestResources::picturesAreDecodedOnceWithTheirPixels()
+{
+    QFETCH(QString, path);
+    QFETCH(int, format);
+    const QImage first = res::picture(path);
+    QCOMPARE(int(first.format()), format);
+    QCOMPARE(first.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+             QImage(path).convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    // The same decoded pixels, not a second decoding.
+    QCOMPARE(res::picture(path).constBits(), first.constBits());
+    QVERIFY(res::picture(res::bitmap(1004)).constBits() != first.constBits());
+}
+
+void TestResources::largeVariantsAreTheSamePictureLarger_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const QString &name : {res::CardTitle, res::CardHeading, res::CardUpper, res::CardLower,
+                                res::checkMarks(1), res::checkMarks(2), res::checkMarks(3)})
+        QTest::newRow(qPrintable(name)) << name;
+}
+
+// Printing draws these in place of the screen's pictures: the same
+// drawing, so that paper shows what the screen does, only sharper.
+void TestResources::largeVariantsAreTheSamePictureLarger()
+{
+    QFETCH(QString, name);
+    const QImage small = QImage(res::bitmap(name)).convertToFormat(QImage::Format_RGB32);
+    const QImage large(res::largeBitmap(name));
+    QCOMPARE(large.size(), small.size() * res::LargeScale);
+    const QImage reduced = large.scaled(small.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                               .convertToFormat(QImage::Format_RGB32);
+    // Hinting sets small text a little differently; a picture one pixel
+    // out of place differs by 20 or more.
+    const double difference = meanLuminanceDifference(reduced, small);
+    QVERIFY2(difference < 10, qPrintable(QString::number(difference)));
 }
 
 // Faces 1001..1006 are free, 1007..1012 held; the tray relies on the exact

@@ -39,7 +39,7 @@ struct Table : GameFixture {
     QString sounds() const { return fake.sound.log.join(QLatin1Char(',')); }
     bool showsRolls(int picture) const
     {
-        return main->i_rolls->picture() == QImage(res::bitmap(picture));
+        return main->i_rolls->picture() == res::picture(res::bitmap(picture));
     }
 };
 

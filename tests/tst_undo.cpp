@@ -57,7 +57,7 @@ void TestUndo::undoGivesBackTheTurnWithTheSameDice()
     QVERIFY(game.card(1)->u_4->Col1().isEmpty());
     QCOMPARE(game.card(1)->u_total->Col1(), QStringLiteral("0"));
     QCOMPARE(game.main->RollsLeft(), qMax(3 - rolls, -1));
-    QCOMPARE(game.main->i_rolls->picture(), QImage(res::bitmap(picture)));
+    QCOMPARE(game.main->i_rolls->picture(), res::picture(res::bitmap(picture)));
     QCOMPARE(game.held(), QStringLiteral("01001"));
     QCOMPARE(game.faces(), QStringLiteral("14264"));
     QVERIFY(game.main->Dice[1]->isEnabled());

@@ -4,7 +4,8 @@
 set -e
 # qt6-qpa-plugins brings the X11 and Wayland platforms the game needs on a
 # desktop; the tests run on the offscreen platform of libqt6gui6.
-PACKAGES="cmake make g++ qt6-base-dev qt6-multimedia-dev libgl-dev qt6-qpa-plugins libsimpleini-dev"
+# poppler-utils' pdftoppm lets the printing test look at the printed page.
+PACKAGES="cmake make g++ qt6-base-dev qt6-multimedia-dev libgl-dev qt6-qpa-plugins libsimpleini-dev poppler-utils"
 missing=""
 for p in $PACKAGES; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -14,8 +14,8 @@ constexpr QRgb Green = 0xff00ff00;
 // Value 0 has no resource: a face of the right colour without pips.
 QImage blankFace(bool held)
 {
-    // The faces are palette images, which a painter cannot draw on.
-    QImage face = QImage(res::bitmap(held ? 1007 : 1001)).convertToFormat(QImage::Format_RGB32);
+    // A copy: the decoded faces are shared and must stay as they are.
+    QImage face = res::picture(res::bitmap(held ? 1007 : 1001)).copy();
     if (face.isNull()) {
         face = QImage(TQuindleDice::Size, TQuindleDice::Size, QImage::Format_RGB32);
         face.fill(Qt::white);
@@ -55,7 +55,7 @@ QImage TQuindleDice::face() const
 {
     if (m_value == 0)
         return blankFace(m_selected);
-    QImage image(res::bitmap((m_selected ? 1006 : 1000) + m_value));
+    QImage image = res::picture(res::bitmap((m_selected ? 1006 : 1000) + m_value));
     if (image.isNull()) {
         image = QImage(Size, Size, QImage::Format_RGB32);
         image.fill(Green);

@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "game/PrintCard.h"
+#include "platform/Drawing.h"
 
-#include <QImage>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QWidget>
 
-bool printCard(QPaintDevice &device, const QImage &image, double screenDpi)
+bool printCard(QPaintDevice &device, const QWidget &card, double screenDpi)
 {
     QPainter painter;
     if (screenDpi <= 0 || !painter.begin(&device))
         return false;
-    const double scaleX = device.logicalDpiX() / screenDpi;
-    const double scaleY = device.logicalDpiY() / screenDpi;
-    painter.drawImage(QRectF(0, 0, image.width() * scaleX, image.height() * scaleY), image);
+    painter.scale(device.logicalDpiX() / screenDpi, device.logicalDpiY() / screenDpi);
+    platform::drawControls(painter, card);
     return painter.end();
 }

@@ -196,12 +196,12 @@ void Tw_Quindle_Main::createTray()
     i_rolls->setObjectName(QStringLiteral("i_rolls"));
     i_rolls->resize(80, 35);
     // The picture for three rolls, though none is possible before a game.
-    i_rolls->setPicture(QImage(res::bitmap(3)));
+    i_rolls->setPicture(res::picture(res::bitmap(3)));
 
     i_trans = new TImage(p_display);
     i_trans->setObjectName(QStringLiteral("i_trans"));
     i_trans->resize(50, 50);
-    i_trans->setPicture(QImage(res::bitmap(5)));
+    i_trans->setPicture(res::picture(res::bitmap(5)));
 
     Shape1 = new TShape(p_display);
     Shape1->setObjectName(QStringLiteral("Shape1"));

@@ -136,7 +136,7 @@ void Tw_Quindle_Main::PrintScorecard1Click()
         return;
     QWidget *client = active->client();
     // A printer that cannot be opened must not pass for a printed card.
-    if (!printCard(*printer, client->grab().toImage(), client->logicalDpiX()))
+    if (!printCard(*printer, *client, client->logicalDpiX()))
         platform::showError(QStringLiteral("Unable to print the score card"));
 }
 

@@ -21,7 +21,7 @@ void Tw_Quindle_Main::showRollsLeft()
     // No roll left (-1) keeps whatever picture is shown.
     static constexpr int Pictures[4] = {6, 1, 2, 3};
     if (m_rollsLeft >= 0 && m_rollsLeft <= 3)
-        i_rolls->setPicture(QImage(res::bitmap(Pictures[m_rollsLeft])));
+        i_rolls->setPicture(res::picture(res::bitmap(Pictures[m_rollsLeft])));
 }
 
 void Tw_Quindle_Main::RollDice()

@@ -42,7 +42,7 @@ void Tw_Quindle_Main::Undo1Click()
     SetRollsLeft(m_undo.rollsLeft);
     // With no roll left the picture shows 0, not the 3 of the next turn.
     if (m_undo.rollsLeft < 0)
-        i_rolls->setPicture(QImage(res::bitmap(6)));
+        i_rolls->setPicture(res::picture(res::bitmap(6)));
     SetDiceEnabled(true);
     for (int i = 1; i <= 5; ++i)
         Dice[i]->setSelected(m_undo.held[i]);

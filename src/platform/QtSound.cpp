@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "platform/QtSound.h"
-#include "platform/Resources.h"
-#include "platform/Wave.h"
+#include "platform/SoundPlayer.h"
 
 #include <QAudioDevice>
 #include <QAudioSink>
-#include <QFile>
-#include <QHash>
 #include <QMediaDevices>
 #include <cstring>
 #include <limits>
@@ -45,100 +42,66 @@ qint64 SampleSource::readData(char *data, qint64 maxSize)
 
 namespace {
 
-class QtSoundOutput final : public SoundOutput {
+QAudioFormat outputFormat(const QAudioDevice &device, const QAudioFormat &wanted)
+{
+    if (device.isFormatSupported(wanted))
+        return wanted;
+    QAudioFormat format = device.preferredFormat();
+    if (format.sampleFormat() == QAudioFormat::Unknown)
+        format.setSampleFormat(QAudioFormat::Int16);
+    return format;
+}
+
+class QtAudioLine final : public AudioLine {
 public:
-    ~QtSoundOutput() override { stop(); }
-
-    bool hasDevice() const override { return !QMediaDevices::audioOutputs().isEmpty(); }
-
-    bool play(int sound, bool loop) override
+    explicit QtAudioLine(const AudioTarget &target)
+        : m_sink(target.device, target.format)
     {
-        stop();
-        const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-        const wave::Wave *source = decoded(sound);
-        if (device.isNull() || !source)
-            return false;
-        const QAudioFormat format = outputFormat(device, *source);
-        m_source = std::make_unique<SampleSource>(samplesFor(sound, *source, format), loop);
-        m_sink = std::make_unique<QAudioSink>(device, format);
         // A one-shot sound gives the device back once it has played; queued,
         // so the sink is not stopped from inside its own notification.
-        QAudioSink *sink = m_sink.get();
         QObject::connect(
-            sink, &QAudioSink::stateChanged, sink,
-            [sink](QAudio::State) {
-                if (sink->state() == QAudio::IdleState)
-                    sink->stop();
+            &m_sink, &QAudioSink::stateChanged, &m_sink,
+            [this](QAudio::State) {
+                if (m_sink.state() == QAudio::IdleState)
+                    m_sink.stop();
             },
             Qt::QueuedConnection);
-        m_sink->start(m_source.get());
-        if (m_sink->error() != QAudio::NoError) {
-            stop();
-            return false;
-        }
-        return true;
     }
 
-    void stop() override
+    bool start(QIODevice *source) override
     {
-        if (m_sink)
-            m_sink->stop();
-        m_sink.reset();
-        m_source.reset();
+        m_sink.start(source);
+        return m_sink.error() == QAudio::NoError;
     }
+
+    void stop() override { m_sink.stop(); }
 
 private:
-    struct Converted {
-        QAudioFormat format;
-        QByteArray samples;
-    };
+    QAudioSink m_sink;
+};
 
-    // The resource is read and checked once; nothing for a missing or
-    // unreadable one, which is then silent for the rest of the run.
-    const wave::Wave *decoded(int sound)
+class QtAudioBackend final : public AudioBackend {
+public:
+    bool hasDevice() const override { return !QMediaDevices::audioOutputs().isEmpty(); }
+
+    AudioTarget target(const QAudioFormat &wanted) const override
     {
-        if (!m_waves.contains(sound)) {
-            QFile file(res::sound(sound));
-            std::optional<wave::Wave> parsed;
-            if (file.open(QIODevice::ReadOnly))
-                parsed = wave::parse(file.readAll());
-            m_waves.insert(sound, parsed);
-        }
-        const std::optional<wave::Wave> &entry = m_waves[sound];
-        return entry ? &*entry : nullptr;
+        const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+        if (device.isNull())
+            return {};
+        return {device, device.id(), outputFormat(device, wanted)};
     }
 
-    static QAudioFormat outputFormat(const QAudioDevice &device, const wave::Wave &source)
+    std::unique_ptr<AudioLine> open(const AudioTarget &target) override
     {
-        if (device.isFormatSupported(source.format()))
-            return source.format();
-        QAudioFormat format = device.preferredFormat();
-        if (format.sampleFormat() == QAudioFormat::Unknown)
-            format.setSampleFormat(QAudioFormat::Int16);
-        return format;
+        return std::make_unique<QtAudioLine>(target);
     }
-
-    QByteArray samplesFor(int sound, const wave::Wave &source, const QAudioFormat &format)
-    {
-        Converted &cached = m_converted[sound];
-        if (cached.format != format || cached.samples.isEmpty()) {
-            cached.format = format;
-            cached.samples = wave::convert(source, format);
-        }
-        return cached.samples;
-    }
-
-    QHash<int, std::optional<wave::Wave>> m_waves;
-    QHash<int, Converted> m_converted;
-    // The sink reads from the source, so the sink goes first.
-    std::unique_ptr<SampleSource> m_source;
-    std::unique_ptr<QAudioSink> m_sink;
 };
 
 } // namespace
 
 std::unique_ptr<SoundOutput> createQtSoundOutput()
 {
-    return std::make_unique<QtSoundOutput>();
+    return std::make_unique<SoundPlayer>(std::make_unique<QtAudioBackend>());
 }
 } // namespace platform

@@ -5,6 +5,10 @@ namespace res {
 
 QString bitmap(int id) { return QStringLiteral(":/bitmaps/%1.png").arg(id); }
 QString bitmap(const QString &name) { return QStringLiteral(":/bitmaps/%1.png").arg(name); }
+QString largeBitmap(const QString &name)
+{
+    return QStringLiteral(":/bitmaps/large/%1.png").arg(name);
+}
 QString sound(int id) { return QStringLiteral(":/sounds/%1.wav").arg(id); }
 QString cursor(int id) { return QStringLiteral(":/cursors/%1.png").arg(id); }
 QString icon(int id) { return QStringLiteral(":/icons/%1.png").arg(id); }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "platform/Widgets.h"
+#include "platform/Resources.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -13,7 +14,7 @@ TImage *TImage::create(QWidget *parent, const char *name, const QString &path, Q
 {
     auto *image = new TImage(parent);
     image->setObjectName(QLatin1String(name));
-    image->setPicture(QImage(path));
+    image->setPicture(res::picture(path));
     image->setGeometry(QRect(topLeft, image->picture().size()));
     return image;
 }
@@ -24,12 +25,18 @@ void TImage::setPicture(const QImage &picture)
     update();
 }
 
+void TImage::draw(QPainter &painter) const
+{
+    if (!m_picture.isNull())
+        platform::drawPicture(painter, rect(), m_picture, m_largePath);
+}
+
 void TImage::paintEvent(QPaintEvent *)
 {
     if (m_picture.isNull())
         return;
     QPainter painter(this);
-    painter.drawImage(0, 0, m_picture);
+    draw(painter);
 }
 
 void TImage::mousePressEvent(QMouseEvent *event)
@@ -70,6 +77,12 @@ void TShape::setBrush(const QColor &colour)
 void TShape::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    draw(painter);
+}
+
+void TShape::draw(QPainter &painter) const
+{
+    painter.save();
     if (m_brush.isValid())
         painter.fillRect(rect(), m_brush);
     // The pen lies inside the rectangle, as a framed shape draws it.
@@ -78,6 +91,7 @@ void TShape::paintEvent(QPaintEvent *)
     painter.setPen(pen);
     const qreal inset = m_penWidth / 2.0;
     painter.drawRect(QRectF(inset, inset, width() - m_penWidth, height() - m_penWidth));
+    painter.restore();
 }
 
 void TShape::mousePressEvent(QMouseEvent *event)

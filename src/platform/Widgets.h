@@ -4,11 +4,13 @@
 // rectangle, each with a Tag and press and release signals, and the bevels
 // that edge the dialogs.
 
+#include "platform/Drawing.h"
+
 #include <QImage>
 #include <QMouseEvent>
 #include <QWidget>
 
-class TImage : public QWidget {
+class TImage : public QWidget, public Drawable {
     Q_OBJECT
 public:
     explicit TImage(QWidget *parent = nullptr);
@@ -17,6 +19,10 @@ public:
                           QPoint topLeft);
     const QImage &picture() const { return m_picture; }
     void setPicture(const QImage &picture);
+    // The same picture drawn larger, used where a device has the pixels
+    // for it (a printer); none by default.
+    void setLargePicture(const QString &path) { m_largePath = path; }
+    void draw(QPainter &painter) const override;
     int Tag = 0;
 
 signals:
@@ -32,14 +38,16 @@ protected:
 
 private:
     QImage m_picture;
+    QString m_largePath;
 };
 
-class TShape : public QWidget {
+class TShape : public QWidget, public Drawable {
     Q_OBJECT
 public:
     explicit TShape(QWidget *parent = nullptr);
     void setPen(const QColor &colour, int width);
     void setBrush(const QColor &colour); // an invalid colour leaves it hollow
+    void draw(QPainter &painter) const override;
     int Tag = 0;
 
 signals:

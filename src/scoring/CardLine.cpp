@@ -39,25 +39,31 @@ int TCardLine::columnAt(int x)
 QImage TCardLine::picture() const
 {
     QImage image(size(), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    drawGrid(image);
-    drawContents(image);
+    QPainter painter(&image);
+    draw(painter);
     return image;
 }
 
-void TCardLine::drawGrid(QImage &image) const
+void TCardLine::draw(QPainter &painter) const
 {
-    QPainter painter(&image);
-    if (m_topLine > 0)
-        painter.fillRect(0, 0, image.width(), m_topLine, Separator);
-    painter.fillRect(30, 0, 1, image.height(), Separator);
-    painter.fillRect(60, 0, 1, image.height(), Separator);
+    painter.save();
+    painter.fillRect(rect(), Qt::white);
+    drawGrid(painter);
+    drawContents(painter);
+    painter.restore();
 }
 
-void TCardLine::drawContents(QImage &image) const
+void TCardLine::drawGrid(QPainter &painter) const
+{
+    if (m_topLine > 0)
+        painter.fillRect(0, 0, width(), m_topLine, Separator);
+    painter.fillRect(30, 0, 1, height(), Separator);
+    painter.fillRect(60, 0, 1, height(), Separator);
+}
+
+void TCardLine::drawContents(QPainter &painter) const
 {
     static const QColor Colours[3] = {Qt::black, QColor(0, 0, 255), QColor(255, 0, 0)};
-    QPainter painter(&image);
     painter.setFont(font());
     const QFontMetrics metrics(font());
     for (int i = 0; i < 3; ++i) {
@@ -88,16 +94,16 @@ void TCardLine::mouseReleaseEvent(QMouseEvent *event)
         emit clicked(this);
 }
 
-void TCardCheckLine::drawContents(QImage &image) const
+void TCardCheckLine::drawContents(QPainter &painter) const
 {
     static constexpr int Lefts[3] = {2, 32, 62};
-    QPainter painter(&image);
     for (int i = 0; i < 3; ++i) {
         const QString text = col(i + 1);
         if (text.isEmpty() || text == QLatin1String("0"))
             continue;
-        const QImage marks(res::bitmap(res::checkMarks(text.toInt())));
+        const QString name = res::checkMarks(text.toInt());
+        const QImage marks = res::picture(res::bitmap(name));
         if (!marks.isNull())
-            painter.drawImage(QPoint(Lefts[i], 1), marks, QRect(0, 0, 25, 15));
+            platform::drawPicture(painter, QRect(Lefts[i], 1, 25, 15), marks, res::largeBitmap(name));
     }
 }

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
+#include "platform/Drawing.h"
+
 #include <QWidget>
 
 // One row of a scorecard: three 30-pixel columns (Single, Double, Triple),
 // each holding a short text, and the column of the last mouse press.
-class TCardLine : public QWidget {
+class TCardLine : public QWidget, public Drawable {
     Q_OBJECT
 public:
     static constexpr int DefaultWidth = 92;
@@ -33,8 +35,9 @@ public:
     int MaxLength = 3;
     int Tag = 0;
 
-    // The row as it paints itself.
+    // The row as it paints itself: draw() on an off-screen picture.
     QImage picture() const;
+    void draw(QPainter &painter) const override;
 
 signals:
     void clicked(TCardLine *sender);
@@ -43,9 +46,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
-    // Draws the grid and the texts on the row's off-screen picture.
-    virtual void drawContents(QImage &image) const;
-    void drawGrid(QImage &image) const;
+    // Draws what stands in the columns over the background and grid.
+    virtual void drawContents(QPainter &painter) const;
+    void drawGrid(QPainter &painter) const;
 
 private:
     QString m_cols[3];
@@ -60,5 +63,5 @@ public:
     using TCardLine::TCardLine;
 
 protected:
-    void drawContents(QImage &image) const override;
+    void drawContents(QPainter &painter) const override;
 };

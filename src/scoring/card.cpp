@@ -150,6 +150,10 @@ void Tw_Card::createArtwork()
     Image2 = TImage::create(m_client, "Image2", res::bitmap(res::CardHeading), {4, 34});
     Image1 = TImage::create(m_client, "Image1", res::bitmap(res::CardUpper), {4, 52});
     Image3 = TImage::create(m_client, "Image3", res::bitmap(res::CardLower), {4, 194});
+    Image4->setLargePicture(res::largeBitmap(res::CardTitle));
+    Image2->setLargePicture(res::largeBitmap(res::CardHeading));
+    Image1->setLargePicture(res::largeBitmap(res::CardUpper));
+    Image3->setLargePicture(res::largeBitmap(res::CardLower));
     auto frame = [this](const char *name, int top, int height) {
         auto *shape = new TShape(m_client);
         shape->setObjectName(QLatin1String(name));

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Scorecard artwork: the title, the column heading, the row labels of both
-// sections and the check marks of the bonus boxes.
+// sections and the check marks of the bonus boxes. Each is drawn twice from
+// the same code: in screen pixels, and LargeScale times larger for printing,
+// where a screen pixel would show as a blurred square.
 
 #include "common.h"
 
@@ -21,6 +23,27 @@ struct Band {
     int top, bottom;   // inclusive rows
     int rule;          // thickness of the grey rule along the top, 0 for none
 };
+
+// A white canvas of w x h screen pixels, `scale` device pixels to each.
+void scaledCanvas(QPainter &p, QImage &img, int w, int h, int scale)
+{
+    img = canvas(w * scale, h * scale, Qt::white);
+    p.begin(&img);
+    prepare(p);
+    p.scale(scale, scale);
+}
+
+QString cardPath(const QString &name, int scale)
+{
+    return scale == 1 ? QStringLiteral("bitmaps/%1.png").arg(name)
+                      : QStringLiteral("bitmaps/large/%1.png").arg(name);
+}
+
+void saveCard(QPainter &p, const QImage &img, const QString &name, QSize size, int scale)
+{
+    p.end();
+    savePng(img.convertToFormat(QImage::Format_RGB32), cardPath(name, scale), size * scale);
+}
 
 // The largest font (down to `smallest`) in which `text` fits `width`.
 QFont fitted(const QString &text, qreal width, qreal size, qreal smallest, bool bold)
@@ -97,11 +120,11 @@ void miniDie(QPainter &p, int x, int y, int face)
     p.setBrush(Qt::NoBrush);
 }
 
-void title()
+void title(int scale)
 {
-    QImage img = canvas(180, 25, Qt::white);
-    QPainter p(&img);
-    prepare(p);
+    QImage img;
+    QPainter p;
+    scaledCanvas(p, img, 180, 25, scale);
     const QString name = QStringLiteral("Tolmar Quindle");
     const QFont font = fitted(name, 132, 20, 14, true);
     QPainterPath path;
@@ -109,7 +132,8 @@ void title()
     const QRectF b = path.boundingRect();
     path.translate(std::round(90 - b.width() / 2 - b.left()),
                    std::round(12.5 + b.height() / 2));
-    dropShadow(p, path, {1.2, 1.5}, QColor(0, 60, 0, 120), 1);
+    // The shadow layer is blurred in device pixels.
+    dropShadow(p, path, QPointF(1.2, 1.5) * scale, QColor(0, 60, 0, 120), scale);
     const QRectF pb = path.boundingRect();
     QLinearGradient g(pb.topLeft(), pb.bottomLeft());
     g.setColorAt(0.0, QColor(52, 168, 70));
@@ -140,16 +164,14 @@ void title()
         drawDie(p, QRectF(-7, -7, 14, 14), side == 0 ? 5 : 3, look);
         p.restore();
     }
-    p.end();
-    savePng(img.convertToFormat(QImage::Format_RGB32), QStringLiteral("bitmaps/CARDTITLE.png"),
-            {180, 25});
+    saveCard(p, img, QStringLiteral("CARDTITLE"), {180, 25}, scale);
 }
 
-void heading()
+void heading(int scale)
 {
-    QImage img = canvas(261, 18, Qt::white);
-    QPainter p(&img);
-    prepare(p);
+    QImage img;
+    QPainter p;
+    scaledCanvas(p, img, 261, 18, scale);
     const Band band{0, 17, 0};
     const QFont head = sans(12, true);
     text(p, 3, baselineIn(band, head), head, Label, QStringLiteral("Upper Section"));
@@ -172,16 +194,14 @@ void heading()
         text(p, std::round(centre - w / 2), baselineIn(band, head), font, columns[i].colour,
              columns[i].text);
     }
-    p.end();
-    savePng(img.convertToFormat(QImage::Format_RGB32), QStringLiteral("bitmaps/CARDHEADING.png"),
-            {261, 18});
+    saveCard(p, img, QStringLiteral("CARDHEADING"), {261, 18}, scale);
 }
 
-void upper()
+void upper(int scale)
 {
-    QImage img = canvas(167, 139, Qt::white);
-    QPainter p(&img);
-    prepare(p);
+    QImage img;
+    QPainter p;
+    scaledCanvas(p, img, 167, 139, scale);
     const QVector<Band> bands{{2, 17, 0},   {18, 34, 1},  {35, 51, 1},  {52, 68, 1},
                               {69, 85, 1},  {86, 102, 1}, {103, 119, 3}, {120, 135, 3}};
     drawRules(p, bands, 167);
@@ -222,16 +242,14 @@ void upper()
     const QString ifText = QStringLiteral("if 63 or over");
     const QFont small = fitted(ifText, scoreLeft - bonusHint - 4, 10, 7, false);
     text(p, bonusHint, baselineIn(bonus, name), small, Hint, ifText);
-    p.end();
-    savePng(img.convertToFormat(QImage::Format_RGB32), QStringLiteral("bitmaps/CARDUPPER.png"),
-            {167, 139});
+    saveCard(p, img, QStringLiteral("CARDUPPER"), {167, 139}, scale);
 }
 
-void lower()
+void lower(int scale)
 {
-    QImage img = canvas(167, 190, Qt::white);
-    QPainter p(&img);
-    prepare(p);
+    QImage img;
+    QPainter p;
+    scaledCanvas(p, img, 167, 190, scale);
     const QVector<Band> bands{{2, 17, 0},    {18, 34, 1},   {35, 51, 1},   {52, 68, 1},
                               {69, 85, 1},   {86, 102, 1},  {103, 119, 1}, {120, 136, 1},
                               {137, 153, 3}, {154, 170, 3}, {171, 186, 3}};
@@ -287,19 +305,19 @@ void lower()
         text(p, 4, baselineIn(b, name), name, Label, totals[i]);
         arrow(p, 130, 163, (b.top + b.rule + b.bottom + 1) / 2.0);
     }
-    p.end();
-    savePng(img.convertToFormat(QImage::Format_RGB32), QStringLiteral("bitmaps/CARDLOWER.png"),
-            {167, 190});
+    saveCard(p, img, QStringLiteral("CARDLOWER"), {167, 190}, scale);
 }
 
 } // namespace
 
 void makeCard()
 {
-    title();
-    heading();
-    upper();
-    lower();
+    for (int scale : {1, LargeScale}) {
+        title(scale);
+        heading(scale);
+        upper(scale);
+        lower(scale);
+    }
 }
 
 void makeChecks()
@@ -313,10 +331,11 @@ void makeChecks()
     };
     const QPen shadowPen(QColor(140, 140, 140), 1.9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     const QPen inkPen(Navy, 1.9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    for (int count = 1; count <= 3; ++count) {
-        QImage img = canvas(25, 15, Qt::white);
-        QPainter p(&img);
-        prepare(p);
+    for (int n = 0; n < 6; ++n) {
+        const int count = n % 3 + 1, scale = n < 3 ? 1 : LargeScale;
+        QImage img;
+        QPainter p;
+        scaledCanvas(p, img, 25, 15, scale);
         // Each mark spans about 7.5 pixels with its shadow; space them
         // evenly and centre the group.
         const qreal step = 8;
@@ -326,9 +345,13 @@ void makeChecks()
             p.strokePath(tick(left + i * step).translated(1, 1.2), shadowPen);
         for (int i = 0; i < count; ++i)
             p.strokePath(tick(left + i * step), inkPen);
+        const QString name = QStringLiteral("%1CHECK").arg(count);
+        if (scale > 1) {
+            saveCard(p, img, name, {25, 15}, scale);
+            continue;
+        }
         p.end();
-        saveIndexed(img, QStringLiteral("bitmaps/%1CHECK.png").arg(count), {25, 15},
-                    {qRgb(255, 255, 255), Navy.rgb()}, 16);
+        saveIndexed(img, cardPath(name, 1), {25, 15}, {qRgb(255, 255, 255), Navy.rgb()}, 16);
     }
 }
 

@@ -21,6 +21,10 @@ inline const QColor WindowGreen(0, 128, 0);     // main window background
 inline const QColor Silver(192, 192, 192);      // wizard pages, card rules
 inline const QColor Navy(0, 0, 128);
 
+// How many device pixels the printing variants of the card's pictures give
+// to each screen pixel. The program's res::LargeScale must agree.
+constexpr int LargeScale = 4;
+
 // Output root (".../resources"); set once by main().
 void setOutputRoot(const QString &root);
 QString outputPath(const QString &relative);
