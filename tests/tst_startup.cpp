@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: MIT
+// Start-up: the splash and its wait under the hourglass, then the main
+// window with dice rolled from the generator the splash seeded.
+#include "FakePlatform.h"
+#include "GameHelpers.h"
+#include "TestMain.h"
+#include "app/splash.h"
+#include "app/startup.h"
+#include "game/main.h"
+#include "platform/Random.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+
+namespace {
+constexpr int Wait = 300; // ms, standing in for the program's four seconds
+}
+
+class TestStartup : public QObject {
+    Q_OBJECT
+private slots:
+    void mainWindowFollowsTheWaitWhetherOrNotTheSplashClosedItself_data();
+    void mainWindowFollowsTheWaitWhetherOrNotTheSplashClosedItself();
+    void splashTicksSeedTheGeneratorBeforeTheDiceRoll();
+};
+
+void TestStartup::mainWindowFollowsTheWaitWhetherOrNotTheSplashClosedItself_data()
+{
+    QTest::addColumn<bool>("early");
+    QTest::newRow("splash open until the wait ends") << false;
+    QTest::newRow("splash closed itself early") << true;
+}
+
+void TestStartup::mainWindowFollowsTheWaitWhetherOrNotTheSplashClosedItself()
+{
+    QFETCH(bool, early);
+    FakePlatform fake;
+    int destroyed = 0;
+    bool hourglass = false;
+    bool goneBeforeTheEnd = false;
+    QTimer::singleShot(20, [&] {
+        QObject::connect(w_splash, &QObject::destroyed, [&] { ++destroyed; });
+        hourglass = QApplication::overrideCursor()
+                    && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+        if (early) // its next tick is its 121st
+            Tw_splash::SplashTicks = 120;
+    });
+    QTimer::singleShot(Wait - 50, [&] { goneBeforeTheEnd = !w_splash; });
+    QElapsedTimer clock;
+    clock.start();
+    startup::showSplash(Wait);
+    QVERIFY(clock.elapsed() >= Wait);
+    QVERIFY(hourglass);
+    QCOMPARE(goneBeforeTheEnd, early);
+    QCOMPARE(destroyed, 1);
+    QVERIFY(!w_splash);
+    QVERIFY(!QApplication::overrideCursor());
+    QVERIFY(QApplication::quitOnLastWindowClosed());
+    QTest::qWait(20); // nothing of the splash is left to run
+    QCOMPARE(destroyed, 1);
+}
+
+void TestStartup::splashTicksSeedTheGeneratorBeforeTheDiceRoll()
+{
+    FakePlatform fake;
+    fake.clock.time = QTime(8, 30, 0, 250);
+    rng::setSeed(0);
+    startup::showSplash(100);
+    const uint32_t afterSplash = rng::seed();
+    rng::setSeed(((8 * 60 + 30) * 60) * 1000 + 250);
+    for (int i = 0; i < 3; ++i)
+        rng::random(5);
+    QCOMPARE(afterSplash, rng::seed());
+    QString faces;
+    for (int i = 0; i < 5; ++i)
+        faces += QString::number(rng::random(6) + 1);
+    rng::setSeed(afterSplash);
+    const auto main = startup::createMainWindow();
+    QCOMPARE(helpers::faces(main.get()), faces);
+}
+
+QUINDLE_TEST_MAIN(TestStartup)
+#include "tst_startup.moc"
