@@ -7,6 +7,7 @@
 #include "platform/Errors.h"
 
 #include <QElapsedTimer>
+#include <QThread>
 #include <memory>
 #include <sys/resource.h>
 
@@ -69,7 +70,7 @@ void TestThdTimer::withoutAHandlerItNeverTicks()
     timer.setEnabled(true);
     QTest::qWait(40);
     QCOMPARE(timer.worker()->handOvers(), 0u);
-    QVERIFY(!timer.worker()->isRunning());
+    QCOMPARE(timer.worker()->starts(), 0);
 }
 
 void TestThdTimer::ticksComeEveryIntervalPlusTheHandlersTime()
@@ -88,8 +89,9 @@ void TestThdTimer::ticksComeEveryIntervalPlusTheHandlersTime()
         QVERIFY2(gap >= 20 - 0.5, qPrintable(QString::number(gap)));
         sum += gap;
     }
+    // Far from the default 1000 ms, with room for a busy machine.
     const double mean = sum / (ticks.count() - 1);
-    QVERIFY2(mean < 20 * 2, qPrintable(QString::number(mean)));
+    QVERIFY2(mean < 20 + 60, qPrintable(QString::number(mean)));
     for (QObject *sender : ticks.senders)
         QCOMPARE(sender, &timer);
 }

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <pthread.h>
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -47,7 +48,8 @@ TTimerThread::~TTimerThread()
     m_wake.notify_all();
     // The worker never waits for this thread once terminated is set, so the
     // join cannot deadlock, even when we are inside one of its ticks.
-    wait();
+    if (m_thread.joinable())
+        m_thread.join();
 }
 
 void TTimerThread::DoTimer()
@@ -75,9 +77,9 @@ void TTimerThread::resume()
     m_wake.notify_all();
     // The thread is started on the first resume, so that its first sleep
     // begins then, as for a thread created suspended.
-    if (m_starts.load() == 0) {
-        m_starts.store(1);
-        start();
+    if (!m_thread.joinable()) {
+        m_starts.fetch_add(1);
+        m_thread = std::thread([this] { run(); });
     }
 }
 
@@ -97,6 +99,7 @@ void TTimerThread::applyNiceness()
 
 void TTimerThread::run()
 {
+    pthread_setname_np(pthread_self(), "TTimerThread");
     m_tid.store(int(syscall(SYS_gettid)));
     if (m_niceness.load() != 0)
         applyNiceness();

@@ -5,13 +5,13 @@
 // thread and waits until it has run there, so ticks never overlap or queue.
 
 #include <QObject>
-#include <QThread>
 
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <functional>
 #include <mutex>
+#include <thread>
 
 class TThreadedTimer;
 
@@ -20,7 +20,10 @@ using TNotifyEvent = std::function<void(QObject *sender)>;
 
 enum class TThreadPriority { tpIdle, tpLowest, tpLower, tpNormal, tpHigher, tpHighest, tpTimeCritical };
 
-class TTimerThread : public QThread {
+// The worker: one operating-system thread, and the GUI-thread object that
+// ticks are handed to. A plain std::thread rather than a QThread, so that its
+// join is visible to ThreadSanitizer (Qt's own locks are not).
+class TTimerThread : public QObject {
     Q_OBJECT
 public:
     explicit TTimerThread(TThreadedTimer *owner);
@@ -45,10 +48,8 @@ public:
     uint64_t handOvers() const { return m_handOvers.load(); }
     int systemId() const { return m_tid.load(); }
 
-protected:
-    void run() override; // the worker's loop
-
 private:
+    void run(); // the worker's loop
     bool sleepInterval(std::unique_lock<std::mutex> &lock);
     bool handOver(std::unique_lock<std::mutex> &lock);
     void deliver(uint64_t ticket);
@@ -72,6 +73,7 @@ private:
     std::atomic<uint64_t> m_handOvers{0};
     std::atomic<int> m_niceness{0};
     std::atomic<int> m_tid{0};
+    std::thread m_thread; // started on the first resume
 };
 
 class TThreadedTimer : public QObject {
