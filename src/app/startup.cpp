@@ -90,8 +90,12 @@ QByteArray residentMemory()
 void reportStartupAndQuit()
 {
     QTimer::singleShot(0, [] {
-        std::printf("startup: main window shown after %.3f s, resident memory %s\n",
-                    secondsSinceProcessStart(), residentMemory().constData());
+        timespec cpu{};
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
+        std::printf("startup: main window shown after %.3f s, processor time %.3f s, "
+                    "resident memory %s\n",
+                    secondsSinceProcessStart(), double(cpu.tv_sec) + double(cpu.tv_nsec) / 1e9,
+                    residentMemory().constData());
         std::fflush(stdout);
         QApplication::quit();
     });
