@@ -137,7 +137,9 @@ void Tw_splash::closeEvent(QCloseEvent *event)
     m_closing = true;
     // However the About box goes, click or the window system, the main
     // window must not stay disabled behind it.
-    if (m_owner)
+    if (m_owner) {
         m_owner->setEnabled(true);
+        m_owner->activateWindow(); // the keyboard goes back to it too
+    }
     QWidget::closeEvent(event);
 }
