@@ -91,6 +91,7 @@ private slots:
     void dieFaces();
     void cupStripShowsTenDistinctFrames();
     void trayBlendRunsFromTrayGreenToWhite();
+    void splashTitleRunsFromBlueToGreyAndLeavesTheEmblemRoom();
     void sounds_data();
     void sounds();
     void rattleLoopsWithoutAClick();
@@ -118,6 +119,7 @@ void TestResources::pictures_data()
     add("card upper", res::bitmap(res::CardUpper), {167, 139}, "plain");
     add("card lower", res::bitmap(res::CardLower), {167, 190}, "plain");
     add("wizard title", res::bitmap(res::WizardTitle), {180, 150}, "plain");
+    add("splash title", res::bitmap(res::SplashTitle), {300, 200}, "plain");
     for (const QString &name : {res::WizardModem, res::WizardCable, res::WizardMonitor})
         add(name, res::bitmap(name), {32, 32}, "plain");
     for (int n = 1; n <= 4; ++n)
@@ -233,6 +235,28 @@ void TestResources::trayBlendRunsFromTrayGreenToWhite()
         QVERIFY(qRed(blend.pixel(x, 10)) >= qRed(blend.pixel(x - 1, 10)));
         QCOMPARE(blend.pixel(x, 0), blend.pixel(x, 49));
     }
+}
+
+// The emblem tumbles over (168, 1, 129 x 128): nothing but smooth shading
+// there, while the name at the left is sharp lettering.
+void TestResources::splashTitleRunsFromBlueToGreyAndLeavesTheEmblemRoom()
+{
+    const QImage title(res::bitmap(res::SplashTitle));
+    const auto largestStep = [&](const QRect &area) {
+        int largest = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left() + 1; x <= area.right(); ++x)
+                largest = std::max(largest, std::abs(luminance(title.pixel(x, y))
+                                                     - luminance(title.pixel(x - 1, y))));
+        }
+        return largest;
+    };
+    QVERIFY(largestStep(QRect(168, 1, 129, 128)) <= 4);
+    QVERIFY(largestStep(QRect(10, 20, 150, 100)) > 60);
+    const QRgb top = title.pixel(150, 2), bottom = title.pixel(150, 197);
+    QVERIFY(qBlue(top) - qRed(top) > 60);
+    QVERIFY(std::abs(qBlue(bottom) - qRed(bottom)) < 40);
+    QVERIFY(luminance(bottom) > luminance(top) + 60);
 }
 
 void TestResources::sounds_data()

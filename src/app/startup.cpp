@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "app/startup.h"
+#include "app/splash.h"
 #include "game/main.h"
 #include "platform/Platform.h"
-#include "platform/Random.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QFile>
 #include <QTimer>
 #include <cstdio>
@@ -13,11 +14,42 @@
 
 namespace startup {
 
+namespace {
+// Puts the arrow back and destroys the splash if it is still there; a splash
+// that closed itself is already gone, or its deferred deletion is dropped.
+struct SplashCleanup {
+    bool hourglass = false;
+    bool quitOnLastWindow = QApplication::quitOnLastWindowClosed();
+    ~SplashCleanup()
+    {
+        if (hourglass)
+            QApplication::restoreOverrideCursor();
+        delete w_splash.data();
+        QApplication::setQuitOnLastWindowClosed(quitOnLastWindow);
+    }
+};
+} // namespace
+
+void showSplash(int waitMs)
+{
+    SplashCleanup cleanup;
+    // The splash closing itself is not the end of the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+    w_splash = new Tw_splash;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    cleanup.hourglass = true;
+    w_splash->FormSplash();
+    // An event loop that a timer ends: the emblem tumbles and the processor
+    // stays free, where a loop polling the clock would keep a core busy.
+    QEventLoop wait;
+    QTimer::singleShot(waitMs, Qt::PreciseTimer, &wait, &QEventLoop::quit);
+    wait.exec();
+}
+
 std::unique_ptr<Tw_Quindle_Main> createMainWindow()
 {
-    // The dice roll as the window is created, so the generator is seeded
-    // first and every run rolls differently.
-    rng::randomize();
+    // The dice roll as the window is created; the splash's emblem has seeded
+    // the generator from the clock by then.
     return std::make_unique<Tw_Quindle_Main>();
 }
 
@@ -58,16 +90,21 @@ QByteArray residentMemory()
 void reportStartupAndQuit()
 {
     QTimer::singleShot(0, [] {
-        std::printf("startup: main window shown after %.3f s, resident memory %s\n",
-                    secondsSinceProcessStart(), residentMemory().constData());
+        timespec cpu{};
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
+        std::printf("startup: main window shown after %.3f s, processor time %.3f s, "
+                    "resident memory %s\n",
+                    secondsSinceProcessStart(), double(cpu.tv_sec) + double(cpu.tv_nsec) / 1e9,
+                    residentMemory().constData());
         std::fflush(stdout);
         QApplication::quit();
     });
 }
 } // namespace
 
-int run()
+int run(int splashWaitMs)
 {
+    showSplash(splashWaitMs);
     std::unique_ptr<Tw_Quindle_Main> window = createMainWindow();
     checkColourDepth(window.get());
     window->show();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Saved games and printing.
 #include "game/main.h"
+#include "app/splash.h"
 #include "game/PrintCard.h"
 #include "game/SavedGame.h"
 #include "platform/Platform.h"
@@ -142,4 +143,5 @@ void Tw_Quindle_Main::PrintScorecard1Click()
 
 void Tw_Quindle_Main::About1Click()
 {
+    Tw_splash::showAbout(this);
 }

@@ -40,6 +40,7 @@ inline const QString WizardTitle = QStringLiteral("WIZTITLE");
 inline const QString WizardModem = QStringLiteral("WIZMODEM");
 inline const QString WizardCable = QStringLiteral("WIZCABLE");
 inline const QString WizardMonitor = QStringLiteral("WIZMONITOR");
+inline const QString SplashTitle = QStringLiteral("SPLASHTITLE"); // 300 x 200, emblem room at the upper right
 QString checkMarks(int count);          // "1CHECK".."3CHECK"
 QString decoration(int n);              // "DECO1".."DECO5", the wizard's die faces
 

@@ -89,6 +89,7 @@ void makeCup();
 void makeCard();
 void makeChecks();
 void makeWizard();
+void makeSplash();
 void makeCursors();
 void makeSounds();
 

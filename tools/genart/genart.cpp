@@ -35,6 +35,7 @@ int main(int argc, char **argv)
     art::makeCard();
     art::makeChecks();
     art::makeWizard();
+    art::makeSplash();
     art::makeCursors();
     art::makeSounds();
 
