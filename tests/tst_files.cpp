@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Save Game and Open Game through the menu, with the file dialogs answered
-// by the fake platform and real files in a temporary folder; and the saved
-// game stream on bytes alone.
+// by the fake platform and real files in a temporary folder.
 #include "GameFixture.h"
 #include "TestMain.h"
-#include "controls/QuindleDice.h"
 #include "game/SavedGame.h"
 #include "game/main.h"
 #include "platform/SafeFile.h"
@@ -18,6 +16,7 @@
 #include <QTimer>
 
 #include <csignal>
+#include <functional>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -44,22 +43,12 @@ QStringList cells(const GameFixture &game)
 {
     QStringList cards;
     for (int p = 1; p <= game.main->Players(); ++p) {
-        QStringList texts;
+        QString texts;
         for (const TCardLine *row : game.card(p)->ScoreLines)
-            texts << row->Col1() + QLatin1Char('|') + row->Col2() + QLatin1Char('|') + row->Col3();
-        cards << texts.join(QLatin1Char(' '));
+            texts += QLatin1Char(' ') + row->Col1() + QLatin1Char('|') + row->Col2() + QLatin1Char('|') + row->Col3();
+        cards << texts;
     }
     return cards;
-}
-
-QList<int> enabledCards(const GameFixture &game)
-{
-    QList<int> enabled;
-    for (int p = 1; p <= game.main->Players(); ++p) {
-        if (game.card(p)->isEnabled())
-            enabled << p;
-    }
-    return enabled;
 }
 
 // A saved game whose cards are "open" (one score) or "full N" (every
@@ -84,39 +73,57 @@ QByteArray gameFile(int players, bool triple, int atTurn, const QStringList &car
     }
     return writeSavedGame(game);
 }
+
+// Runs `write` with files limited to 64 bytes, as a full disk would cut them.
+void withFullDisk(const std::function<void()> &write)
+{
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit saved = limit;
+    limit.rlim_cur = 64;
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    write();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+}
 } // namespace
 
 class TestFiles : public QObject {
     Q_OBJECT
 private slots:
-    void savingANewGameWritesTheWorkedExample();
+    void aNewGameIsSavedAsTheWorkedExample();
     void gamesComeBackWithTheirTotalsAndTurn_data();
     void gamesComeBackWithTheirTotalsAndTurn();
     void theTurnOrTheEndIsDecidedAfterEveryCard_data();
     void theTurnOrTheEndIsDecidedAfterEveryCard();
-    void everyValueFormReads_data();
-    void everyValueFormReads();
+    void longerValueFormsRead();
     void badFilesLeaveTheGameUntouched_data();
     void badFilesLeaveTheGameUntouched();
     void statusTextsAreShownAsTheyAre();
-    void cancellingADialogChangesNothing();
-    void aFailingWriteKeepsTheEarlierSave();
-    void savingIntoAFolderThatTakesNoNewFile();
-    void aLinkToADeviceIsNotReplaced();
+    void aFailedWriteKeepsTheEarlierFile();
 };
 
-void TestFiles::savingANewGameWritesTheWorkedExample()
+// Cancelling either dialog changes nothing; the save writes 134 bytes.
+void TestFiles::aNewGameIsSavedAsTheWorkedExample()
 {
     GameFixture game;
     game.newGame(1);
+    const QStringList before = game.describe();
+    game.main->LoadGame1->trigger();
+    game.main->SaveGame1->trigger();
+    QCOMPARE(game.describe(), before);
+    QCOMPARE(QDir(game.folder()).entryList(QDir::Files), QStringList());
     game.save(game.path(QStringLiteral("new.vqd")));
     QCOMPARE(files::read(game.path(QStringLiteral("new.vqd"))), files::newOnePlayerGame());
-    const platform::FileRequest request = game.fake.files.asked.value(0);
-    QVERIFY(request.save);
-    QCOMPARE(request.title, QStringLiteral("Tolmar Quindle Save Game"));
-    QCOMPARE(request.filter, QStringLiteral("Tolmar Quindle Saved Game (*.vqd)"));
-    QCOMPARE(request.defaultSuffix, QStringLiteral("vqd"));
-    QCOMPARE(request.fileName, QStringLiteral("*.vqd"));
+    QStringList asked;
+    for (const platform::FileRequest &request : game.fake.files.asked)
+        asked << QStringList{request.title, request.filter, request.defaultSuffix, request.fileName,
+                             request.save ? "save" : "open"}.join('|');
+    const QString both = QStringLiteral("Tolmar Quindle Saved Game (*.vqd)|vqd|*.vqd|");
+    QCOMPARE(asked, QStringList({"Tolmar Quindle Open Game|" + both + "open",
+                                 "Tolmar Quindle Save Game|" + both + "save",
+                                 "Tolmar Quindle Save Game|" + both + "save"}));
 }
 
 void TestFiles::gamesComeBackWithTheirTotalsAndTurn_data()
@@ -128,7 +135,6 @@ void TestFiles::gamesComeBackWithTheirTotalsAndTurn_data()
     QTest::addColumn<QString>("bonus");       // l_bonus of card 1
     QTest::addColumn<int>("atTurn");
     QTest::addColumn<QStringList>("totals");  // "card row column text"
-
     QTest::newRow("a Regular game with an upper bonus and two Quindle bonuses")
         << 2 << false << false
         << QStringList{"1 1 3 6 9 12 15 18 . . 25 . . 50 .", "2 1 . . 9 . . . 17 . . . . . ."}
@@ -167,8 +173,8 @@ void TestFiles::gamesComeBackWithTheirTotalsAndTurn()
     }
     game.main->NextPlayer(atTurn == 1 ? players : atTurn - 1);
     const QStringList before = cells(game);
+    const QStringList status = game.describe().mid(1, 3);
     game.save(game.path(QStringLiteral("game.vqd")));
-
     game.newGame(1);
     game.fake.sound.log.clear();
     game.open(game.path(QStringLiteral("game.vqd")));
@@ -179,17 +185,13 @@ void TestFiles::gamesComeBackWithTheirTotalsAndTurn()
         const QStringList part = total.split(QLatin1Char(' '));
         QCOMPARE(game.row(part[0].toInt(), part[1])->col(part[2].toInt()), part[3]);
     }
-    QCOMPARE(game.card(1)->TripleMode, triple);
     QCOMPARE(game.card(1)->HardMode, hard);
-    QCOMPARE(enabledCards(game), QList<int>{atTurn});
+    for (int p = 1; p <= players; ++p)
+        QCOMPARE(game.card(p)->isEnabled(), p == atTurn);
     QCOMPARE(game.describe().mid(0, 4),
-             QStringList({QStringLiteral("players %1, player %2 at turn, 3 rolls, can score 0, "
-                                         "over 0, undo 0, dice %3 held 00000 enabled 0")
-                              .arg(players).arg(atTurn).arg(game.faces()),
-                          QStringLiteral("%1 Players").arg(players),
-                          !triple ? "Regular Quindle"
-                                  : hard ? "Triple (Hard) Quindle" : "Triple (Easy) Quindle",
-                          QStringLiteral("Player %1's Turn").arg(atTurn)}));
+             QStringList{QStringLiteral("players %1, player %2 at turn, 3 rolls, can score 0, over 0, "
+                                        "undo 0, dice %3 held 00000 enabled 0")
+                             .arg(players).arg(atTurn).arg(game.faces())} + status);
 }
 
 void TestFiles::theTurnOrTheEndIsDecidedAfterEveryCard_data()
@@ -199,7 +201,6 @@ void TestFiles::theTurnOrTheEndIsDecidedAfterEveryCard_data()
     QTest::addColumn<int>("atTurn");
     QTest::addColumn<QStringList>("cards");
     QTest::addColumn<QString>("outcome"); // the player at turn, or the one box shown
-
     QTest::newRow("the stored player keeps the turn")
         << 3 << false << 2 << QStringList{"open", "open", "open"} << "2";
     QTest::newRow("a stored player whose card is full passes the turn on")
@@ -224,61 +225,44 @@ void TestFiles::theTurnOrTheEndIsDecidedAfterEveryCard()
     if (over)
         game.fake.boxes.expect(outcome);
     game.open(game.path(QStringLiteral("game.vqd")));
-
-    QCOMPARE(game.fake.boxes.texts(), over ? QStringList{outcome} : QStringList());
-    QCOMPARE(enabledCards(game), over ? QList<int>() : QList<int>{outcome.toInt()});
+    QVERIFY(game.fake.boxes.pending().isEmpty());
     QCOMPARE(game.main->NoGame(), over);
     QCOMPARE(game.main->RollsLeft(), over ? -1 : 3);
+    for (int p = 1; p <= players; ++p)
+        QCOMPARE(game.card(p)->isEnabled(), !over && p == outcome.toInt());
     if (!over)
         QCOMPARE(game.main->statusText(2), QStringLiteral("Player %1's Turn").arg(outcome));
 }
 
-void TestFiles::everyValueFormReads_data()
+// Two- and four-byte integers and a long string read like the short forms;
+// only the tag 09 reads as true.
+void TestFiles::longerValueFormsRead()
 {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("read"); // players, current, hard, status 3, Quindle cell of the last card
-
-    // The new one-player game: players at 0, flags at 2, player at turn at
-    // 4, status texts from 6 to 49, then the cells.
     const QByteArray good = files::newOnePlayerGame();
-    const QByteArray status = good.mid(6, 44);
-    const QByteArray emptyCell = hex("0600");
-    QTest::newRow("two- and four-byte integers and a long string read like the short forms")
-        << hex("04 02000000 0808 03 0200") + status + emptyCell.repeated(42 + 33)
-               + hex("0c 02000000") + "50" + emptyCell.repeated(8)
-        << "2 2 0 Player 1's Turn 50";
-    QTest::newRow("the tag 09 reads as true, any other as false")
-        << good.left(2) + hex("0901") + good.mid(4) << "1 1 1 Player 1's Turn ";
-    QTest::newRow("texts read as Latin-1")
-        << good.left(6) + hex("0c00000000") + files::shortString("")
-               + files::shortString("\xe9t\xe9") + good.mid(50)
-        << "1 1 0 \u00e9t\u00e9 ";
-}
-
-void TestFiles::everyValueFormReads()
-{
-    QFETCH(QByteArray, bytes);
+    const QByteArray bytes = hex("04 02000000 0901 03 0200") + good.mid(6, 44)
+                             + hex("0600").repeated(42 + 33) + hex("0c 02000000") + "50"
+                             + hex("0600").repeated(8);
     const SavedGameReading reading = readSavedGame(bytes);
     QVERIFY(reading.ok());
     const SavedGame &game = reading.game;
-    QTEST(QStringLiteral("%1 %2 %3 %4 %5").arg(game.players).arg(game.currentPlayer).arg(game.hard)
-              .arg(game.status[2], game.cards.last()[11][0]),
-          "read");
-    QVERIFY(readSavedGame(writeSavedGame(game)).game == game);
+    QCOMPARE(QStringLiteral("%1 %2 %3 %4 %5").arg(game.players).arg(game.currentPlayer)
+                 .arg(game.hard).arg(game.triple).arg(game.cards.last()[11][0]),
+             QStringLiteral("2 2 1 0 50"));
 }
 
 void TestFiles::badFilesLeaveTheGameUntouched_data()
 {
-    QTest::addColumn<QByteArray>("bytes"); // "missing": no file at all
+    QTest::addColumn<QByteArray>("bytes"); // or how to make the file: "fifo", "link", ...
     QTest::addColumn<QString>("message");
-
     const QString readError = QStringLiteral("Stream read error.");
     const QString invalid = QStringLiteral("Invalid property value.");
     const QString notSaved = QStringLiteral("'%1' is not a valid Tolmar Quindle saved game.");
+    const QString cannotOpen = QStringLiteral("Cannot open file %1.");
     const QByteArray good = files::newOnePlayerGame();
     const auto splice = [&good](int at, int length, const QByteArray &with) {
         return good.left(at) + with + good.mid(at + length);
     };
+    // Cell i is row i / 3, column i % 3, from byte 50; the turn text is at 33.
     const auto cell = [&](int index, const char *text) {
         return splice(50 + 2 * index, 2, files::shortString(text));
     };
@@ -287,34 +271,29 @@ void TestFiles::badFilesLeaveTheGameUntouched_data()
     };
     add("an empty file ends too early", QByteArray(""), readError);
     add("a file cut inside the card ends too early", good.left(100), readError);
-    add("a file cut inside a long length ends too early", good.left(6) + hex("0c 0500"), readError);
     add("a declared length of four gigabytes is a read error", splice(6, 5, hex("0cffffffff")), readError);
     add("a string tag for the player count is an invalid value", splice(0, 1, hex("06")), invalid);
-    add("an integer where a status text belongs is an invalid value", splice(6, 0, hex("0201")), invalid);
     add("an unknown tag in the card is an invalid value", splice(60, 1, hex("0a")), invalid);
-    add("five players are not a saved game", splice(1, 1, hex("05")), notSaved);
-    add("257 players are not a saved game", splice(0, 2, hex("03 0101")), notSaved);
-    add("player 2 at turn of one is not a saved game", splice(5, 1, hex("02")), notSaved);
-    add("a four-digit cell is not a saved game", cell(3, "1234"), notSaved);
-    add("a letter in a cell is not a saved game", cell(0, "1x"), notSaved);
-    add("a fourth Quindle bonus is not a saved game", cell(39, "4"), notSaved);
-    add("data after the last field is not a saved game", good + "\n", notSaved);
-    // Cell i is row i / 3, column i % 3; the turn text starts at 33.
-    add("a status text of 256 characters is not a saved game",
-        splice(33, 17, hex("0c 00010000") + QByteArray(256, 'x')), notSaved);
-    add("a control character in a status text is not a saved game",
-        splice(33, 17, files::shortString("Player 1\x1b[2J")), notSaved);
-    add("999 in Chance is not a saved game", cell(36, "999"), notSaved);
-    add("seven in Twos is not a saved game", cell(3, "7"), notSaved);
-    add("26 in Full House is not a saved game", cell(24, "26"), notSaved);
-    add("a leading zero is not a saved game", cell(6, "09"), notSaved);
-    add("a score in the Double column of a Regular game is not a saved game", cell(1, "3"), notSaved);
-    add("a bonus in the Double column is not a saved game", cell(40, "1"), notSaved);
-    add("a file over 64 KB is not a saved game", "big", notSaved);
-    add("a file that cannot be opened says so", "missing", QStringLiteral("Cannot open file %1."));
-    add("a folder cannot be opened", "folder", QStringLiteral("Cannot open file %1."));
-    add("a FIFO is refused at once", "fifo", QStringLiteral("Cannot open file %1."));
-    add("a link to a device is refused", "link", QStringLiteral("Cannot open file %1."));
+    add("five players", splice(1, 1, hex("05")), notSaved);
+    add("257 players", splice(0, 2, hex("03 0101")), notSaved);
+    add("player 2 at turn of one", splice(5, 1, hex("02")), notSaved);
+    add("a status text of 256 characters", splice(33, 17, hex("0c 00010000") + QByteArray(256, 'x')), notSaved);
+    add("a control character in a status text", splice(33, 17, files::shortString("1\x1b[2J")), notSaved);
+    add("a four-digit cell", cell(3, "1234"), notSaved);
+    add("a letter in a cell", cell(0, "1x"), notSaved);
+    add("999 in Chance", cell(36, "999"), notSaved);
+    add("seven in Twos", cell(3, "7"), notSaved);
+    add("26 in Full House", cell(24, "26"), notSaved);
+    add("a leading zero", cell(6, "09"), notSaved);
+    add("a score in the Double column of a Regular game", cell(1, "3"), notSaved);
+    add("a bonus in the Double column", cell(40, "1"), notSaved);
+    add("a fourth Quindle bonus", cell(39, "4"), notSaved);
+    add("data after the last field", good + "\n", notSaved);
+    add("a file over 64 KB", "big", notSaved);
+    add("a missing file", "missing", cannotOpen);
+    add("a folder, which cannot be saved to either", "folder", cannotOpen);
+    add("a FIFO is refused at once", "fifo", cannotOpen);
+    add("a link to a device, which Save does not replace either", "link", cannotOpen);
 }
 
 void TestFiles::badFilesLeaveTheGameUntouched()
@@ -330,54 +309,49 @@ void TestFiles::badFilesLeaveTheGameUntouched()
     else if (bytes == "fifo")
         QCOMPARE(mkfifo(QFile::encodeName(file).constData(), 0600), 0);
     else if (bytes == "link")
-        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), file));
+        QVERIFY(QFile::link(QStringLiteral("/dev/null"), file));
     else if (bytes == "big")
         QVERIFY(files::write(file, files::newOnePlayerGame() + QByteArray(64 * 1024, '\0')));
     else if (bytes != "missing")
         QVERIFY(files::write(file, bytes));
-    if (message.contains(QLatin1String("%1")))
-        message = message.arg(file);
+    message = message.arg(file);
     game.fake.boxes.expect(message);
-
     game.open(file);
-    QCOMPARE(game.fake.boxes.texts(), QStringList{message});
+    if (bytes == "folder" || bytes == "link") {
+        game.fake.boxes.expect(message);
+        game.save(file);
+        struct stat info {};
+        QVERIFY(::stat("/dev/null", &info) == 0 && S_ISCHR(info.st_mode));
+    }
+    QVERIFY(game.fake.boxes.pending().isEmpty());
     QCOMPARE(game.fake.boxes.shown.first().caption, QStringLiteral("Tolmar Quindle"));
     QCOMPARE(game.fake.boxes.shown.first().icon, platform::BoxIcon::Error);
     QCOMPARE(game.describe(), before);
-    if (bytes == "folder") {
-        // Nor can a folder be saved to; the game goes on.
-        game.fake.boxes.expect(message);
-        game.save(file);
-        QVERIFY(game.fake.boxes.pending().isEmpty());
-        game.clickRow(2, QStringLiteral("l_chance"));
-        QCOMPARE(game.card(2)->l_chance->Col1(), QStringLiteral("15"));
-    }
 }
 
 // Whatever a file holds as status texts is shown as it is, never as markup
-// that could load a picture, a device or a FIFO.
+// that could load a picture, a device or a FIFO; the turn text is written
+// anew when the turn is handed out.
 void TestFiles::statusTextsAreShownAsTheyAre()
 {
     GameFixture game;
     SavedGame saved = readSavedGame(files::newOnePlayerGame()).game;
-    // The turn text is written anew when the turn is handed out.
     saved.status = {QStringLiteral("<b>1</b> Player"),
                     QStringLiteral("<img src=\"/dev/zero\">").leftJustified(255, QLatin1Char('x')),
                     QStringLiteral("<i>Player 1's Turn</i>")};
     QVERIFY(files::write(game.path(QStringLiteral("markup.vqd")), writeSavedGame(saved)));
     game.open(game.path(QStringLiteral("markup.vqd")));
     for (int panel = 0; panel < 2; ++panel) {
-        const QLabel *shown = game.main->StatusPanels[panel];
-        QCOMPARE(shown->text(), saved.status[panel]);
-        QCOMPARE(shown->textFormat(), Qt::PlainText);
+        QCOMPARE(game.main->StatusPanels[panel]->text(), saved.status[panel]);
+        QCOMPARE(game.main->StatusPanels[panel]->textFormat(), Qt::PlainText);
     }
     // The real message box shows a file name as it is, too.
     Qt::TextFormat format = Qt::RichText;
     QTimer::singleShot(0, [&format] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        format = box->textFormat();
-        box->accept();
+        format = box ? box->textFormat() : format;
+        if (box)
+            box->accept();
     });
     platform::setServices({});
     platform::showError(QStringLiteral("'<i>it</i>' is not a valid Tolmar Quindle saved game"));
@@ -385,98 +359,37 @@ void TestFiles::statusTextsAreShownAsTheyAre()
     QCOMPARE(format, Qt::PlainText);
 }
 
-void TestFiles::cancellingADialogChangesNothing()
-{
-    GameFixture game;
-    startRunningGame(game);
-    const QStringList before = game.describe();
-    game.main->SaveGame1->trigger();
-    game.main->LoadGame1->trigger();
-    QCOMPARE(game.fake.files.asked.size(), 2);
-    QCOMPARE(game.fake.files.asked[1].title, QStringLiteral("Tolmar Quindle Open Game"));
-    QVERIFY(!game.fake.files.asked[1].save);
-    QCOMPARE(game.describe(), before);
-    QCOMPARE(QDir(game.folder()).entryList(QDir::Files), QStringList());
-}
-
-// A file size limit makes the write fail half-way, as a full disk would.
-void TestFiles::aFailingWriteKeepsTheEarlierSave()
+// A disk that fills up keeps the earlier file whole, whether the new one
+// goes through a temporary file or, in a folder that cannot take one, over
+// the old one in place.
+void TestFiles::aFailedWriteKeepsTheEarlierFile()
 {
     GameFixture game;
     startRunningGame(game);
     const QString file = game.path(QStringLiteral("game.vqd"));
     game.save(file);
     const QByteArray earlier = files::read(file);
-    QVERIFY(readSavedGame(earlier).ok());
     game.clickRow(2, QStringLiteral("l_chance"));
-
-    rlimit limit{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &limit), 0);
-    const rlimit saved = limit;
-    limit.rlim_cur = 64;
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
     game.fake.boxes.expect(QStringLiteral("Stream write error."));
-    game.save(file);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
-
+    withFullDisk([&] { game.save(file); });
     QVERIFY(game.fake.boxes.pending().isEmpty());
     QCOMPARE(files::read(file), earlier);
     QCOMPARE(QDir(game.folder()).entryList(QDir::Files), QStringList{QStringLiteral("game.vqd")});
-    game.save(file);
-    QCOMPARE(readSavedGame(files::read(file)).game.cards.at(1)[12][0], QStringLiteral("15"));
-}
 
-// A folder that cannot hold the temporary file of a safe save: the file is
-// rewritten in place, and put back as it was when the new game does not fit.
-void TestFiles::savingIntoAFolderThatTakesNoNewFile()
-{
-    GameFixture game;
-    startRunningGame(game);
-    const QString file = game.path(QStringLiteral("game.vqd"));
-    QVERIFY(files::write(file, "an earlier game"));
     const auto noNewFiles = [](const QString &) { return false; };
-    const QByteArray bytes = writeSavedGame(readSavedGame(files::newOnePlayerGame()).game);
-    QCOMPARE(platform::writeFileSafely(file, bytes, noNewFiles), platform::FileError::None);
-    QCOMPARE(files::read(file), bytes);
-
     QVERIFY(files::write(file, "an earlier game"));
-    rlimit limit{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &limit), 0);
-    const rlimit saved = limit;
-    limit.rlim_cur = 64;
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
-    const platform::FileError error = platform::writeFileSafely(file, bytes, noNewFiles);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
+    platform::FileError error = platform::FileError::None;
+    withFullDisk([&] { error = platform::writeFileSafely(file, earlier, noNewFiles); });
     QCOMPARE(error, platform::FileError::WriteFailed);
     QCOMPARE(files::read(file), QByteArray("an earlier game"));
-
-    // Through the menu, in a folder that really is read-only.
+    QCOMPARE(platform::writeFileSafely(file, earlier, noNewFiles), platform::FileError::None);
+    QCOMPARE(files::read(file), earlier);
     if (geteuid() == 0)
         QSKIP("a read-only folder does not stop the superuser");
     QVERIFY(QFile::setPermissions(game.folder(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     game.save(file);
-    QFile::setPermissions(game.folder(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                             | QFileDevice::ExeOwner);
-    QVERIFY(readSavedGame(files::read(file)).ok());
-}
-
-// Replace on a link to a device writes nothing and leaves the device be.
-void TestFiles::aLinkToADeviceIsNotReplaced()
-{
-    GameFixture game;
-    startRunningGame(game);
-    const QString link = game.path(QStringLiteral("game.vqd"));
-    QVERIFY(QFile::link(QStringLiteral("/dev/null"), link));
-    game.fake.boxes.expect(QStringLiteral("Cannot open file %1.").arg(link));
-    game.save(link);
-    QVERIFY(game.fake.boxes.pending().isEmpty());
-    struct stat info {};
-    QCOMPARE(::stat("/dev/null", &info), 0);
-    QVERIFY(S_ISCHR(info.st_mode));
+    QFile::setPermissions(game.folder(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QCOMPARE(readSavedGame(files::read(file)).game.cards.at(1)[12][0], QStringLiteral("15"));
 }
 
 QUINDLE_TEST_MAIN(TestFiles)
