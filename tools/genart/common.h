@@ -87,5 +87,6 @@ void makeChecks();
 void makeWizard();
 void makeCursors();
 void makeSounds();
+void makeAppIcon();     // the desktop's icon: hicolor PNGs and an SVG
 
 } // namespace art
