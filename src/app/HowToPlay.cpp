@@ -2,6 +2,7 @@
 #include "app/HowToPlay.h"
 #include "app/HowToPlayText.h"
 #include "platform/FixedColours.h"
+#include "platform/Platform.h"
 #include "platform/Resources.h"
 
 #include <QDialogButtonBox>
@@ -49,12 +50,34 @@ THowToPlay::THowToPlay(QWidget *owner)
 THowToPlay *THowToPlay::showFor(QWidget *owner)
 {
     auto *window = owner->findChild<THowToPlay *>(QString(), Qt::FindDirectChildrenOnly);
-    if (!window)
+    if (!window) {
         window = new THowToPlay(owner);
+        const std::optional<QPoint> place = placeBeside(
+            owner->frameGeometry(), window->frameGeometry().size(),
+            platform::services().screen->geometries());
+        if (place)
+            window->move(*place);
+    }
     window->show();
     window->raise();
     window->activateWindow();
     return window;
+}
+
+std::optional<QPoint> THowToPlay::placeBeside(const QRect &owner, const QSize &size,
+                                              const QList<QRect> &screens)
+{
+    constexpr int Gap = 8;
+    for (const QRect &screen : screens) {
+        if (!screen.contains(owner.center()))
+            continue;
+        const int top = qBound(screen.top(), owner.top(), screen.bottom() + 1 - size.height());
+        if (owner.right() + Gap + size.width() <= screen.right())
+            return QPoint(owner.right() + 1 + Gap, top);
+        if (owner.left() - Gap - size.width() >= screen.left())
+            return QPoint(owner.left() - Gap - size.width(), top);
+    }
+    return std::nullopt;
 }
 
 void THowToPlay::changeEvent(QEvent *event)

@@ -4,6 +4,9 @@
 // the game and never in its way; the game goes on while it is open.
 
 #include <QDialog>
+#include <QList>
+#include <QRect>
+#include <optional>
 
 class QTextBrowser;
 
@@ -17,6 +20,13 @@ public:
     static THowToPlay *showFor(QWidget *owner);
 
     QTextBrowser *text() const { return m_text; }
+
+    // Where a window of `size` goes beside `owner` (frames included) so that
+    // it hides none of the game: right of it, else left of it, on the
+    // screen that holds the owner's centre. Nothing when neither side has
+    // room.
+    static std::optional<QPoint> placeBeside(const QRect &owner, const QSize &size,
+                                             const QList<QRect> &screens);
 
 protected:
     void changeEvent(QEvent *event) override;
