@@ -7,6 +7,8 @@
 
 #include <QFile>
 #include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QtTest>
 
 #include <cmath>
@@ -95,6 +97,7 @@ private slots:
     void sounds_data();
     void sounds();
     void rattleLoopsWithoutAClick();
+    void scalableIconDrawsAsTheLargestPicture();
 };
 
 void TestResources::pictures_data()
@@ -128,6 +131,9 @@ void TestResources::pictures_data()
         add(QStringLiteral("decoration %1").arg(n), res::bitmap(res::decoration(n)), {32, 32}, "see-through");
     for (int n = 1; n <= 2; ++n)
         add(QStringLiteral("cursor %1").arg(n), res::cursor(n), {32, 32}, "see-through");
+    for (const int size : res::AppIconSizes)
+        add(QStringLiteral("application icon %1").arg(size), res::appIcon(size), {size, size},
+            "see-through");
 }
 
 void TestResources::pictures()
@@ -310,6 +316,26 @@ void TestResources::rattleLoopsWithoutAClick()
                             std::abs(at(d.size() - i) - at(d.size() - i - 1))});
     QVERIFY2(join <= 6 && join <= typical + 2,
              qPrintable(QStringLiteral("%1 vs %2").arg(join).arg(typical)));
+}
+
+// The desktop scales the SVG where it has no picture of the size it needs;
+// drawn at 256 pixels it must look as the 256-pixel picture does.
+void TestResources::scalableIconDrawsAsTheLargestPicture()
+{
+    QSvgRenderer svg(qEnvironmentVariable("QUINDLE_SOURCE_DIR")
+                     + QStringLiteral("/resources/appicon/tolmar-quindle.svg"));
+    QVERIFY(svg.isValid());
+    QCOMPARE(svg.viewBox(), QRect(0, 0, 256, 256));
+    QImage drawn(256, 256, QImage::Format_ARGB32_Premultiplied);
+    drawn.fill(Qt::transparent);
+    QPainter painter(&drawn);
+    svg.render(&painter);
+    painter.end();
+    const QImage picture = QImage(res::appIcon(256)).convertToFormat(drawn.format());
+    QVERIFY2(differingShare(drawn, picture) < 0.01,
+             qPrintable(QString::number(differingShare(drawn, picture))));
+    QCOMPARE(qAlpha(drawn.pixel(0, 0)), 0);
+    QCOMPARE(qAlpha(drawn.pixel(128, 128)), 255);
 }
 
 QTEST_MAIN(TestResources)

@@ -139,6 +139,8 @@ void TestSettingsFile::fileLiesBesideTheProgramOnlyWhereItCanBeWritten_data()
     QTest::newRow("no folder") << "missing" << "/xdg" << "/xdg/tolmar-quindle/Quindle.ini";
     QTest::newRow("a file, not a folder; no XDG_CONFIG_HOME") << "file" << "" << home;
     QTest::newRow("a relative XDG_CONFIG_HOME counts as none") << "missing" << "xdg" << home;
+    QTest::newRow("installed in a prefix that can be written")
+        << "prefix/bin" << "/xdg" << "/xdg/tolmar-quindle/Quindle.ini";
 }
 
 void TestSettingsFile::fileLiesBesideTheProgramOnlyWhereItCanBeWritten()
@@ -149,6 +151,10 @@ void TestSettingsFile::fileLiesBesideTheProgramOnlyWhereItCanBeWritten()
     FakeSettingsFile temporary;
     const QDir folder(temporary.folder());
     QVERIFY(folder.mkpath("bin"));
+    QVERIFY(folder.mkpath("prefix/bin"));
+    QVERIFY(folder.mkpath("prefix/share/applications"));
+    QFile entry(folder.filePath("prefix/share/applications/tolmar-quindle.desktop"));
+    QVERIFY(entry.open(QIODevice::WriteOnly));
     QFile file(folder.filePath("file"));
     QVERIFY(file.open(QIODevice::WriteOnly));
     expected.replace("TMP", folder.path());

@@ -2,10 +2,13 @@
 # SPDX-License-Identifier: MIT
 # Installs the Debian 12 packages the build and the tests need, if missing.
 set -e
-# qt6-qpa-plugins brings the X11 and Wayland platforms the game needs on a
-# desktop; the tests run on the offscreen platform of libqt6gui6.
-# poppler-utils' pdftoppm lets the printing test look at the printed page.
-PACKAGES="cmake make g++ qt6-base-dev qt6-multimedia-dev libgl-dev qt6-qpa-plugins libsimpleini-dev poppler-utils"
+# On Debian 12 the X11 platform comes with libqt6gui6 and the Wayland one
+# with qt6-wayland; qt6-qpa-plugins brings the offscreen platform the tests
+# run on. poppler-utils' pdftoppm lets the printing test look at the printed
+# page; qt6-svg-dev lets a test draw the scalable icon; desktop-file-utils
+# and appstream validate the installed menu entry and metainfo.
+PACKAGES="cmake make g++ qt6-base-dev qt6-multimedia-dev libgl-dev qt6-qpa-plugins qt6-wayland
+  qt6-svg-dev libsimpleini-dev poppler-utils desktop-file-utils appstream"
 missing=""
 for p in $PACKAGES; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -2,6 +2,7 @@
 #include "game/main.h"
 #include "controls/Animate.h"
 #include "controls/QuindleDice.h"
+#include "platform/Application.h"
 #include "platform/Cursors.h"
 #include "platform/Errors.h"
 #include "platform/Platform.h"
@@ -54,7 +55,7 @@ Tw_Quindle_Main::Tw_Quindle_Main(QWidget *parent)
     w_Quindle_Main = this;
     setObjectName(QStringLiteral("w_Quindle_Main"));
     setWindowTitle(QStringLiteral("Tolmar Quindle"));
-    setWindowIcon(QIcon(res::icon(1)));
+    setWindowIcon(QuindleApplication::applicationIcon());
 
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
@@ -108,9 +109,9 @@ void Tw_Quindle_Main::createMenus()
     Quick2Player1 = addItem(Game1, "Quick2Player1", QStringLiteral("Quick Start &2 Player"));
     Game1->addSeparator();
     SaveGame1 = addItem(Game1, "SaveGame1", QStringLiteral("&Save Game"), QKeySequence(QStringLiteral("Ctrl+S")));
-    PrintScorecard1 = addItem(Game1, "PrintScorecard1", QStringLiteral("&Print Scorecard"));
+    PrintScorecard1 = addItem(Game1, "PrintScorecard1", QStringLiteral("&Print Scorecard"), QKeySequence(QStringLiteral("Ctrl+P")));
     Game1->addSeparator();
-    EXit1 = addItem(Game1, "EXit1", QStringLiteral("E&xit"));
+    EXit1 = addItem(Game1, "EXit1", QStringLiteral("E&xit"), QKeySequence(QStringLiteral("Ctrl+Q")));
     SaveGame1->setEnabled(false);
     PrintScorecard1->setEnabled(false);
 
@@ -136,6 +137,7 @@ void Tw_Quindle_Main::createMenus()
 
     Help1 = menuBar()->addMenu(QStringLiteral("&Help"));
     Help1->setObjectName(QStringLiteral("Help1"));
+    HowToPlay1 = addItem(Help1, "HowToPlay1", QStringLiteral("&How to Play"), QKeySequence(QStringLiteral("F1")));
     About1 = addItem(Help1, "About1", QStringLiteral("&About"));
 
     bind(New1, this, &Tw_Quindle_Main::New1Click);
@@ -149,6 +151,7 @@ void Tw_Quindle_Main::createMenus()
     bind(N3, this, &Tw_Quindle_Main::N3Click);
     bind(Cascade1, this, &Tw_Quindle_Main::Cascade1Click);
     bind(Tile1, this, &Tw_Quindle_Main::Tile1Click);
+    bind(HowToPlay1, this, &Tw_Quindle_Main::HowToPlay1Click);
     bind(About1, this, &Tw_Quindle_Main::About1Click);
 }
 

@@ -46,7 +46,8 @@ public:
     QAction *New1 = nullptr, *LoadGame1 = nullptr, *NewRegular1Player1 = nullptr,
             *Quick2Player1 = nullptr, *SaveGame1 = nullptr, *PrintScorecard1 = nullptr,
             *EXit1 = nullptr, *Undo1 = nullptr, *N3 = nullptr, *Sound1 = nullptr,
-            *Animation1 = nullptr, *Cascade1 = nullptr, *Tile1 = nullptr, *About1 = nullptr;
+            *Animation1 = nullptr, *Cascade1 = nullptr, *Tile1 = nullptr, *About1 = nullptr,
+            *HowToPlay1 = nullptr;
 
     // Game state, as the rest of the program may read it.
     Tw_Card *card(int player) const;
@@ -115,6 +116,7 @@ public:
     void Cascade1Click();
     void Tile1Click();
     void About1Click();
+    void HowToPlay1Click();
     void a_rollMouseDown(QWidget *sender, QMouseEvent *event);
     void a_rollMouseUp(QWidget *sender, QMouseEvent *event);
     void a_rollChangeFrame(TAnimated *sender);

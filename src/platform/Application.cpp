@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QFontDatabase>
+#include <QIcon>
 
 QuindleApplication::QuindleApplication(int &argc, char **argv)
     : QApplication(argc, argv)
@@ -12,7 +13,18 @@ QuindleApplication::QuindleApplication(int &argc, char **argv)
     // No display name: the toolkit would append it to every window's title,
     // and the game's captions are whole as they are.
     setApplicationName(QStringLiteral("tolmar-quindle"));
+    // Ties the windows to the installed menu entry and its icon.
+    setDesktopFileName(QStringLiteral("tolmar-quindle"));
+    setWindowIcon(applicationIcon());
     useBundledFont();
+}
+
+QIcon QuindleApplication::applicationIcon()
+{
+    QIcon icon;
+    for (const int size : res::AppIconSizes)
+        icon.addFile(res::appIcon(size), QSize(size, size));
+    return icon;
 }
 
 void QuindleApplication::useBundledFont()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 #include <QApplication>
+#include <QIcon>
 
 // The application object, with the program's name and font.
 class QuindleApplication : public QApplication {
@@ -10,4 +11,6 @@ public:
 
     // Registers the bundled font and makes it the default at 11 pixels.
     static void useBundledFont();
+    // The program's icon in every size it carries.
+    static QIcon applicationIcon();
 };

@@ -13,6 +13,8 @@ QString sound(int id) { return QStringLiteral(":/sounds/%1.wav").arg(id); }
 QString cursor(int id) { return QStringLiteral(":/cursors/%1.png").arg(id); }
 QString icon(int id) { return QStringLiteral(":/icons/%1.png").arg(id); }
 QString help(int id) { return QStringLiteral(":/help/%1.txt").arg(id); }
+QString howToPlay() { return QStringLiteral(":/help/howtoplay.html"); }
+QString appIcon(int size) { return QStringLiteral(":/appicon/%1.png").arg(size); }
 
 QString font(bool bold)
 {

@@ -19,7 +19,11 @@ QString sound(int id);                  // wave sounds 1..6
 QString cursor(int id);                 // cursor pictures 1 (pencil), 2 (closed hand)
 QString icon(int id);                   // player icons 1..4
 QString help(int id);                   // popup help texts
+QString howToPlay();                    // the rules for a new player, as HTML
 QString font(bool bold);
+// The program's own icon, in the sizes the desktop's icon themes use.
+inline constexpr int AppIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+QString appIcon(int size);
 
 // The picture at one of the paths above, decoded on its first use and kept
 // for the rest of the run, so that controls repainting at every roll do not

@@ -17,13 +17,23 @@ QString &overridePath()
     return path;
 }
 
+// An installed copy lies in a prefix beside its menu entry. Even where its
+// folder can be written, as in a prefix in the home folder, the settings
+// belong in the configuration folder and not among the programs.
+bool isInstalledCopy(const QString &programFolder)
+{
+    return QFileInfo::exists(QDir(programFolder).filePath(
+        QStringLiteral("../share/applications/tolmar-quindle.desktop")));
+}
+
 } // namespace
 
 QString settingsPathFor(const QString &programFolder, const QString &configHome,
                         const QString &home)
 {
     const QFileInfo program(programFolder);
-    if (!programFolder.isEmpty() && program.isDir() && program.isWritable())
+    if (!programFolder.isEmpty() && program.isDir() && program.isWritable()
+        && !isInstalledCopy(programFolder))
         return QDir(programFolder).filePath(FileName);
     const QString config = QDir::isAbsolutePath(configHome)
                                ? configHome

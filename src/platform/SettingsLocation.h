@@ -3,7 +3,8 @@
 // Where the settings file lies: "Quindle.ini" beside the program when its
 // folder can be written (a copy run from where it was built or unpacked),
 // else in the user's configuration folder, so that an installed program
-// keeps its options too.
+// keeps its options too. An installed copy (one with its menu entry in
+// ../share/applications) always uses the configuration folder.
 
 #include <QString>
 

@@ -2,6 +2,7 @@
 #include "scoring/card.h"
 #include "platform/Cursors.h"
 #include "platform/Errors.h"
+#include "platform/FixedColours.h"
 #include "platform/Platform.h"
 #include "platform/Resources.h"
 #include "platform/Widgets.h"
@@ -66,7 +67,9 @@ Tw_Card::Tw_Card(CardHost *host, QWidget *parent)
     m_client->setObjectName(QStringLiteral("CardClient"));
     m_client->setFixedSize(ClientWidth, ClientHeight);
     m_client->setAutoFillBackground(true);
-    QPalette palette = m_client->palette();
+    // The card is white with black text on any desktop, and stays so while
+    // it is disabled between the player's turns.
+    QPalette palette = platform::lightPalette();
     palette.setColor(QPalette::Window, Qt::white);
     palette.setColor(QPalette::WindowText, Qt::black);
     m_client->setPalette(palette);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "setup/newgame.h"
 #include "platform/Errors.h"
+#include "platform/FixedColours.h"
 #include "platform/Resources.h"
 #include "controls/PopHelp.h"
 #include "platform/Widgets.h"
@@ -58,6 +59,9 @@ Tw_New_Wizard::Tw_New_Wizard(QWidget *owner, GameStarter *starter)
     setWindowTitle(QStringLiteral("Tolmar Quindle New Game Wizard"));
     setWindowIcon(QIcon(res::icon(1)));
     setFont(res::uiFont());
+    // Black text on the green, silver and grey of the layout, also on a dark
+    // desktop, which would otherwise lend its light text to every label.
+    platform::fixColours(this);
     setFixedSize(412, 208);
 
     Panel1 = place<QFrame>(this, "Panel1", 0, 0, 412, 165);

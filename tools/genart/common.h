@@ -92,5 +92,6 @@ void makeWizard();
 void makeSplash();
 void makeCursors();
 void makeSounds();
+void makeAppIcon();     // the desktop's icon: hicolor PNGs and an SVG
 
 } // namespace art

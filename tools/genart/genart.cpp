@@ -38,6 +38,7 @@ int main(int argc, char **argv)
     art::makeSplash();
     art::makeCursors();
     art::makeSounds();
+    art::makeAppIcon();
 
     if (art::failures() > 0) {
         err << "genart: " << art::failures() << " problem(s)\n";
