@@ -86,13 +86,10 @@ class TestResources : public QObject
 private slots:
     void pictures_data();
     void pictures();
-    void picturesAreDecodedOnceWithTheirPixels_data();
-    void picturesAreDecodedOnceWithTheirPixels();
     void largeVariantsAreTheSamePictureLarger_data();
     void largeVariantsAreTheSamePictureLarger();
     void dieFaces();
     void cupStripShowsTenDistinctFrames();
-    void trayBlendRunsFromTrayGreenToWhite();
     void splashTitleRunsFromBlueToGreyAndLeavesTheEmblemRoom();
     void sounds_data();
     void sounds();
@@ -148,30 +145,6 @@ void TestResources::pictures()
         QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
         QCOMPARE(qAlpha(image.pixel(size.width() - 1, size.height() - 1)), 0);
     }
-}
-
-void TestResources::picturesAreDecodedOnceWithTheirPixels_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<int>("format");
-    QTest::newRow("a palette die face becomes 32-bit RGB")
-        << res::bitmap(1003) << int(QImage::Format_RGB32);
-    QTest::newRow("a see-through icon keeps its alpha, premultiplied")
-        << res::icon(2) << int(QImage::Format_ARGB32_Premultiplied);
-    QTest::newRow("a missing picture is a null image") << res::bitmap(1000) << int(QImage::Format_Invalid);
-}
-
-void TestResources::picturesAreDecodedOnceWithTheirPixels()
-{
-    QFETCH(QString, path);
-    QFETCH(int, format);
-    const QImage first = res::picture(path);
-    QCOMPARE(int(first.format()), format);
-    QCOMPARE(first.convertToFormat(QImage::Format_ARGB32_Premultiplied),
-             QImage(path).convertToFormat(QImage::Format_ARGB32_Premultiplied));
-    // The same decoded pixels, not a second decoding.
-    QCOMPARE(res::picture(path).constBits(), first.constBits());
-    QVERIFY(res::picture(res::bitmap(1004)).constBits() != first.constBits());
 }
 
 void TestResources::largeVariantsAreTheSamePictureLarger_data()
@@ -232,19 +205,6 @@ void TestResources::cupStripShowsTenDistinctFrames()
     QVERIFY(differingShare(frames[0], frames[9]) < 0.02);
 }
 
-void TestResources::trayBlendRunsFromTrayGreenToWhite()
-{
-    const QImage blend(res::bitmap(5));
-    QCOMPARE(blend.pixel(0, 25) | 0xff000000u, qRgb(128, 255, 128));
-    QCOMPARE(blend.pixel(49, 25) | 0xff000000u, qRgb(255, 255, 255));
-    for (int x = 1; x < 50; ++x) {
-        QVERIFY(qRed(blend.pixel(x, 10)) >= qRed(blend.pixel(x - 1, 10)));
-        QCOMPARE(blend.pixel(x, 0), blend.pixel(x, 49));
-    }
-}
-
-// The emblem tumbles over (168, 1, 129 x 128): nothing but smooth shading
-// there, while the name at the left is sharp lettering.
 void TestResources::splashTitleRunsFromBlueToGreyAndLeavesTheEmblemRoom()
 {
     const QImage title(res::bitmap(res::SplashTitle));
