@@ -39,8 +39,8 @@ private slots:
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("asked");
         QTest::newRow("each format has an output, kept for its next sound, even on a system slow to start")
-            << "S 2 loop, S 1, S 3, S 99, S 1" << "open S1 start S1 stop S1 open S2 start S2 stop S2 start S1 stop S1 "
-                                                  "start S2 stop S2 close S1 close S2";
+            << "S 2 loop, S 1, S 3, S 99"
+            << "open S1 start S1 stop S1 open S2 start S2 stop S2 start S1 stop S1 close S1 close S2";
         QTest::newRow("a sound not in the program stops the one playing; losing the device closes its outputs")
             << "A 2 loop, A 99, - 3, A 3"
             << "open A1 start A1 | stop A1 | close A1 | open A1 start A1 | stop A1 close A1";
