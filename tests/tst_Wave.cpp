@@ -38,7 +38,7 @@ private slots:
         QTest::newRow("a trailing half frame is dropped") << file(2, 8, "0102030405") << "2 u8 = 2 8: 01020304";
         QTest::newRow("a data chunk past the end of the file is rejected") << good.chopped(1) << "-";
         QTest::newRow("a RIFF file but not a wave is rejected") << good.left(8) + "AVI " + good.mid(12) << "-";
-        QTest::newRow("compressed samples are rejected") << riff(fmt(1, 4, 2) + data) << "-";
+        QTest::newRow("8-bit A-law samples are rejected") << riff(fmt(1, 8, 6) + data) << "-";
         QTest::newRow("three channels are rejected") << file(3, 8, "010203") << "-";
         QTest::newRow("samples before the format are rejected") << riff(data + fmt(1, 8)) << "-";
         QTest::newRow("16-bit stereo keeps left and right in 8 bits")
