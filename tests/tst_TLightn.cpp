@@ -19,17 +19,16 @@ struct Stage {
         paint(QRect(0, 0, 80, 200), "red");
         bolt = new TLightningBolt(&parent);
         bolt->setGeometry(QRect(QPoint(20, 1), size));
-        above = paint(QRect(bolt->geometry().bottomRight() - QPoint(19, 19), QSize(20, 20)), "blue");
+        paint(QRect(bolt->geometry().bottomRight() - QPoint(19, 19), QSize(20, 20)), "blue");
         parent.show();
         if (!QTest::qWaitForWindowExposed(&parent))
             qWarning("stage not exposed");
     }
-    QWidget *paint(const QRect &area, const char *colour)
+    void paint(const QRect &area, const char *colour)
     {
         auto *control = new QWidget(&parent);
         control->setGeometry(area);
         control->setStyleSheet(QStringLiteral("background: %1").arg(colour));
-        return control;
     }
     void steps(int x, int y, int z, int n = 1)
     {
@@ -44,13 +43,14 @@ struct Stage {
         const auto *pixels = reinterpret_cast<const QRgb *>(bolt->buffer().constBits());
         return std::count(pixels, pixels + bolt->width() * bolt->height(), colour) > 0;
     }
-    // Those in the picture: "Y" for yellow, "B" blue, "G" grey.
+    // The colours in the picture: "Y" yellow, "B" blue, "G" grey, "S" the grey of the shade level.
     QString colours() const
     {
-        return QString(has(qRgb(255, 255, 0)) ? "Y" : "") + (has(qRgb(0, 0, 255)) ? "B" : "") + (has(qRgb(128, 128, 128)) ? "G" : "");
+        const int level = bolt->ShadeLevel();
+        return QString(has(qRgb(255, 255, 0)) ? "Y" : "") + (has(qRgb(0, 0, 255)) ? "B" : "")
+               + (has(qRgb(128, 128, 128)) ? "G" : "") + (has(qRgb(level, level, level)) ? "S" : "");
     }
     QWidget parent;
-    QWidget *above;
     TLightningBolt *bolt;
 };
 
@@ -67,12 +67,9 @@ class TestTLightn : public QObject {
     Q_OBJECT
 private slots:
     void sizeGivesScaleCentreAndPoints();
-    void turnsAreInWholeDegreesAndPointsTruncated();
-    void stepsKeepTheShapeAndQuarterTurnsComeBack_data();
-    void stepsKeepTheShapeAndQuarterTurnsComeBack();
-    void poseDecidesTheLedgesAndTheFaceFilled_data();
-    void poseDecidesTheLedgesAndTheFaceFilled();
-    void shadingGreysTheSidesByTheirDepthSpread();
+    void turnsKeepTheShapeInWholeDegreesAndQuarterTurnsComeBack();
+    void poseDecidesWhatIsFilledAndInWhichColour_data();
+    void poseDecidesWhatIsFilledAndInWhichColour();
     void showRebuildsThePoseOverWhatLiesBelowButRepaintsKeepIt();
     void runningOwnsATimerThatStepsTheFigure();
 };
@@ -91,86 +88,66 @@ void TestTLightn::sizeGivesScaleCentreAndPoints()
     QCOMPARE(shown, QStringList({"4: 64,64 48,128 16,64 Y", "2: 37,37 29,69 13,37 Y", "0: 15,100 15,100 15,100 "}));
 }
 
-// 30 degrees about z take vertex 1, (-20, -56) at scale 4, to (10.68, -58.50):
-// drawn at 74, 6 from the centre 64, 64, truncated toward zero.
-void TestTLightn::turnsAreInWholeDegreesAndPointsTruncated()
+// Whole degrees taken modulo 360; vertex 1, (-20, -56) at scale 4, turned 30
+// degrees about z to (10.68, -58.50) is drawn at 74, 6 from the centre 64, 64,
+// truncated toward zero. Each step keeps every vertex as far from the centre;
+// quarter turns come back after four steps, and so does the picture.
+void TestTLightn::turnsKeepTheShapeInWholeDegreesAndQuarterTurnsComeBack()
 {
     for (const auto [angle, same] : {std::pair{370, 10}, {-10, 350}, {INT_MIN, 232}}) {
         const bolt::Turn a = bolt::Turn::of(angle, 0, angle), b = bolt::Turn::of(same, 0, same);
         QVERIFY2(a.sx == b.sx && a.cx == b.cx && a.sz == b.sz && a.cz == b.cz, qPrintable(QString::number(angle)));
     }
     QCOMPARE(bolt::project(bolt::rotate(startPose(4)[0], bolt::Turn::of(0, 0, 30)), QPoint(64, 64)), QPoint(74, 6));
-}
-
-void TestTLightn::stepsKeepTheShapeAndQuarterTurnsComeBack_data()
-{
-    QTest::addColumn<QList<int>>("speeds");
-    QTest::addColumn<int>("steps");
-    QTest::addColumn<bool>("home");
-    QTest::newRow("three quarter turns about z") << QList<int>{0, 0, 90} << 3 << false;
-    QTest::newRow("four quarter turns about z") << QList<int>{0, 0, 90} << 4 << true;
-    QTest::newRow("four quarter turns about y") << QList<int>{0, 90, 0} << 4 << true;
-    QTest::newRow("five tumbles about all three axes") << QList<int>{7, 11, 13} << 5 << false;
-}
-
-void TestTLightn::stepsKeepTheShapeAndQuarterTurnsComeBack()
-{
-    QFETCH(QList<int>, speeds);
-    QFETCH(int, steps);
-    QFETCH(bool, home);
-    Stage stage;
-    const QImage picture = stage.bolt->buffer();
-    stage.steps(speeds[0], speeds[1], speeds[2], steps);
-    QCOMPARE(stage.bolt->vertices() == startPose(4), home);
-    QCOMPARE(stage.bolt->buffer() == picture, home);
-    for (int i = 0; i < bolt::VertexCount; ++i) { // every vertex as far from the centre as before
-        const auto length = [](const bolt::Vertex &v) { return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z); };
-        QVERIFY(std::abs(length(stage.bolt->vertices()[i]) - length(startPose(4)[i])) < 0.01f);
+    const auto length = [](const bolt::Vertex &v) { return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z); };
+    QString seen;
+    for (const auto &[speeds, steps] : {std::pair{std::array{0, 0, 90}, 3}, {{0, 0, 90}, 4}, {{0, 90, 0}, 4}, {{7, 11, 13}, 5}}) {
+        Stage stage;
+        const QImage picture = stage.bolt->buffer();
+        stage.steps(speeds[0], speeds[1], speeds[2], steps);
+        for (int i = 0; i < bolt::VertexCount; ++i)
+            QVERIFY(std::abs(length(stage.bolt->vertices()[i]) - length(startPose(4)[i])) < 0.01f);
+        seen += stage.bolt->vertices() == startPose(4) ? "home" : "away";
+        seen += stage.bolt->buffer() == picture ? " same picture, " : " new picture, ";
     }
+    QCOMPARE(seen, "away new picture, home same picture, home same picture, away new picture, ");
 }
 
-void TestTLightn::poseDecidesTheLedgesAndTheFaceFilled_data()
+void TestTLightn::poseDecidesWhatIsFilledAndInWhichColour_data()
 {
-    QTest::addColumn<int>("rotatex");
+    QTest::addColumn<QList<int>>("turn"); // about x and y
+    QTest::addColumn<bool>("shading");
     QTest::addColumn<QString>("filled"); // first vertex of each polygon, in order
-    QTest::addColumn<QString>("colours"); // seen: Blue, Yellow, Grey
+    QTest::addColumn<QString>("colours"); // seen, and the shade level
     // z of vertex 1 against 7 picks the ledges, against 12 the face; front
     // 0x00FFFF is yellow, back 0xFF0000 blue. Seen square on, sides are lines.
-    QTest::newRow("unrotated") << 0 << "8 10 2 4 6 7 9 11 12" << "B";
-    QTest::newRow("tipped 90: the top nearer") << 90 << "1 3 5 2 4 6 7 9 11 12" << "G";
-    QTest::newRow("tipped 135: face 1-11 nearer") << 135 << "1 3 5 2 4 6 7 9 11 1" << "YG";
-    QTest::newRow("turned over") << 180 << "8 10 2 4 6 7 9 11 1" << "Y";
+    QTest::newRow("unrotated") << QList<int>{0, 0} << false << "8 10 2 4 6 7 9 11 12" << "B 191";
+    QTest::newRow("tipped 90: the top nearer") << QList<int>{90, 0} << false << "1 3 5 2 4 6 7 9 11 12" << "G 95";
+    QTest::newRow("tipped 135: face 1-11 nearer") << QList<int>{135, 0} << false << "1 3 5 2 4 6 7 9 11 1" << "YG 99";
+    QTest::newRow("turned over") << QList<int>{180, 0} << false << "8 10 2 4 6 7 9 11 1" << "Y";
+    // Shading: sides grey by the spread of the depths of vertices 1, 4, 12, 15.
+    QTest::newRow("shaded, the back face in the front colour") << QList<int>{0, 0} << true << "8 10 2 4 6 7 9 11 12" << "Y 191";
+    QTest::newRow("shaded, turned 135 about y: vertices 1 and 15 spread 42.4")
+        << QList<int>{0, 135} << true << "1 3 5 2 4 6 7 9 11 1" << "YS 87";
 }
 
-void TestTLightn::poseDecidesTheLedgesAndTheFaceFilled()
+void TestTLightn::poseDecidesWhatIsFilledAndInWhichColour()
 {
-    QFETCH(int, rotatex);
+    QFETCH(QList<int>, turn);
+    QFETCH(bool, shading);
     QFETCH(QString, filled);
     QFETCH(QString, colours);
     Stage stage;
+    stage.bolt->Shading = shading;
     stage.bolt->BackFaceColor = 0xFF0000;
     stage.bolt->BackGroundColor = 0x000080;
-    stage.steps(rotatex, 0, 0);
+    stage.steps(turn[0], turn[1], 0);
     QStringList firsts;
     for (const bolt::Polygon &p : bolt::paintOrder(stage.bolt->vertices()))
         firsts << QString::number(p.vertices.front());
     QCOMPARE(firsts.join(' '), filled);
-    QCOMPARE(stage.colours(), colours);
+    QCOMPARE((stage.colours() + ' ' + QString::number(stage.bolt->ShadeLevel())).left(colours.size()), colours);
     QCOMPARE(stage.bolt->buffer().pixel(0, 0), qRgb(128, 0, 0));
-}
-
-void TestTLightn::shadingGreysTheSidesByTheirDepthSpread()
-{
-    Stage stage;
-    stage.bolt->Shading = true;
-    stage.bolt->BackFaceColor = 0xFF0000;
-    stage.steps(0, 0, 0); // the back face shows, in the front colour
-    QCOMPARE(stage.colours(), "Y");
-    QCOMPARE(stage.bolt->ShadeLevel(), 255 - 16 * 16 / 4); // depths spread 16 at scale 4
-    // 135 degrees about y: the depths of vertices 1 and 15 spread 42.4.
-    stage.steps(0, 135, 0);
-    QCOMPARE(stage.bolt->ShadeLevel(), 255 - 42 * 16 / 4);
-    QVERIFY(stage.has(qRgb(87, 87, 87)));
 }
 
 // A show (covered and uncovered) or a resize starts from the starting pose on a

@@ -25,44 +25,32 @@ Tw_splash *stillSplash(bool about)
 class TestSplash : public QObject {
     Q_OBJECT
 private slots:
-    void showsCentredOnTopWithItsTune_data();
     void showsCentredOnTopWithItsTune();
     void tumblingChangesAtTheFirstTickAndEvery26th();
-    void aboutBoxDisablesTheMainWindowUntilItCloses_data();
     void aboutBoxDisablesTheMainWindowUntilItCloses();
 };
 
-void TestSplash::showsCentredOnTopWithItsTune_data()
-{
-    QTest::addColumn<bool>("about");
-    QTest::addColumn<QByteArray>("settings");
-    QTest::addColumn<bool>("device");
-    QTest::addColumn<QString>("played");
-    QTest::newRow("the splash with Sounds on plays sound 1 once") << false << QByteArray("Sounds=2") << true << "1";
-    QTest::newRow("the splash with Sounds off is silent") << false << QByteArray("Sounds=0") << true << "";
-    QTest::newRow("the splash without a sound device is silent") << false << QByteArray("Sounds=1") << false << "";
-    QTest::newRow("the About box is silent") << true << QByteArray("Sounds=1") << true << "";
-}
-
+// Centred on the screen, on top, borderless. The start-up splash plays sound 1
+// once if Sounds is on and there is a device, and a click on it does nothing;
+// the About box is silent and a click closes it.
 void TestSplash::showsCentredOnTopWithItsTune()
 {
-    QFETCH(bool, about);
-    QFETCH(QByteArray, settings);
-    QFETCH(bool, device);
-    QFETCH(QString, played);
-    FakePlatform fake;
-    fake.screen.screenSize = QSize(800, 600);
-    fake.sound.device = device;
-    QFile file(fake.settings.path());
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("[Quindle]\n" + settings) && file.flush());
-    const QPointer<Tw_splash> splash = stillSplash(about);
-    QCOMPARE(fake.sound.log.join(','), played);
-    QCOMPARE(splash->geometry(), QRect(250, 200, 300, 200));
-    QVERIFY(splash->windowFlags().testFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint));
-    QTest::mouseClick(splash->Image1, Qt::LeftButton, {}, QPoint(30, 150)); // only the About box goes
-    QTest::qWait(1);
-    QCOMPARE(splash && splash->isVisible(), !about);
-    delete splash.data();
+    QStringList seen;
+    for (const auto &[about, sounds, device] : {std::tuple{false, "2", true}, {false, "0", true}, {false, "1", false}, {true, "1", true}}) {
+        FakePlatform fake;
+        fake.screen.screenSize = QSize(800, 600);
+        fake.sound.device = device;
+        QFile file(fake.settings.path());
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray("[Quindle]\nSounds=") + sounds) && file.flush());
+        const QPointer<Tw_splash> splash = stillSplash(about);
+        QCOMPARE(splash->geometry(), QRect(250, 200, 300, 200));
+        QVERIFY(splash->windowFlags().testFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint));
+        QTest::mouseClick(splash->Image1, Qt::LeftButton, {}, QPoint(30, 150));
+        QTest::qWait(1);
+        seen << fake.sound.log.join(',') + (splash ? " open" : " closed");
+        delete splash.data();
+    }
+    QCOMPARE(seen, QStringList({"1 open", " open", " open", " closed"}));
 }
 
 // The speeds are drawn after seeding from the clock, at the first tick and then
@@ -98,33 +86,27 @@ void TestSplash::tumblingChangesAtTheFirstTickAndEvery26th()
     }
 }
 
-void TestSplash::aboutBoxDisablesTheMainWindowUntilItCloses_data()
-{
-    QTest::addColumn<QString>("closing");
-    QTest::newRow("a click on the picture") << "Image1";
-    QTest::newRow("a click on the emblem") << "LightningBolt1";
-    QTest::newRow("the window system") << "close";
-    QTest::newRow("the main window destroyed first") << "destroy";
-}
-
+// However the About box goes: a click on the picture or the emblem, the window
+// system, or the main window destroyed first.
 void TestSplash::aboutBoxDisablesTheMainWindowUntilItCloses()
 {
-    QFETCH(QString, closing);
-    FakePlatform fake;
-    auto main = std::make_unique<Tw_Quindle_Main>();
-    main->show();
-    main->About1->trigger();
-    QVERIFY(QTest::qWaitForWindowExposed(w_splash));
-    QVERIFY(!main->isEnabled());
-    if (closing == "close")
-        w_splash->close();
-    else if (closing == "destroy")
-        main.reset();
-    else
-        QTest::mouseClick(w_splash->findChild<QWidget *>(closing), Qt::LeftButton, {}, QPoint(60, 60));
-    QVERIFY(QTest::qWaitFor([&] { return !w_splash; }));
-    QVERIFY(!main || main->isEnabled());
-    QVERIFY(fake.sound.played().isEmpty());
+    for (const QString closing : {"Image1", "LightningBolt1", "close", "destroy"}) {
+        FakePlatform fake;
+        auto main = std::make_unique<Tw_Quindle_Main>();
+        main->show();
+        main->About1->trigger();
+        QVERIFY(QTest::qWaitForWindowExposed(w_splash));
+        QVERIFY(!main->isEnabled());
+        if (closing == "close")
+            w_splash->close();
+        else if (closing == "destroy")
+            main.reset();
+        else
+            QTest::mouseClick(w_splash->findChild<QWidget *>(closing), Qt::LeftButton, {}, QPoint(60, 60));
+        QVERIFY2(QTest::qWaitFor([&] { return !w_splash; }), qPrintable(closing));
+        QVERIFY2(!main || main->isEnabled(), qPrintable(closing));
+        QVERIFY(fake.sound.played().isEmpty());
+    }
 }
 
 QUINDLE_TEST_MAIN(TestSplash)
