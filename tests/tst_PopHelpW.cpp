@@ -3,98 +3,57 @@
 #include "FakePlatform.h"
 #include "TestMain.h"
 #include "controls/PopHelpW.h"
-#include "platform/Resources.h"
-
-#include <QFontMetrics>
 
 class TestPopHelpW : public QObject {
     Q_OBJECT
 private slots:
-    void popupStaysOnTheScreen_data();
     void popupStaysOnTheScreen();
-    void boxIsAsLargeAsTheWrappedText_data();
-    void boxIsAsLargeAsTheWrappedText();
-    void linesBreakOnePixelInsideTheWrapWidth();
+    void boxHoldsTheWrappedText_data();
+    void boxHoldsTheWrappedText();
 };
 
-void TestPopHelpW::popupStaysOnTheScreen_data()
-{
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<QPoint>("pointer");
-    QTest::addColumn<QPoint>("topLeft");
-    const QSize box(101, 40);
-    QTest::newRow("centred on the pointer, the top at it")
-        << box << QPoint(300, 200) << QPoint(250, 200);
-    QTest::newRow("near the right edge it ends there")
-        << box << QPoint(620, 200) << QPoint(539, 200);
-    QTest::newRow("near the bottom it ends there") << box << QPoint(300, 470) << QPoint(250, 440);
-    QTest::newRow("near the left edge it starts at 0") << box << QPoint(20, 200) << QPoint(0, 200);
-    QTest::newRow("above the top it starts at 0") << box << QPoint(300, -6) << QPoint(250, 0);
-    QTest::newRow("wider than the screen it sticks out at the left")
-        << QSize(700, 40) << QPoint(20, 200) << QPoint(-60, 200);
-    QTest::newRow("taller than the screen it sticks out at the top")
-        << QSize(101, 500) << QPoint(300, 10) << QPoint(250, -20);
-}
-
-// The screen is the platform's, set here to 640 x 480; the box is the measured
-// text and 13 pixels.
+// On a screen of 640 x 480: centred on the pointer, the top at it; pulled in at
+// the right and bottom, then at the left and top; larger, out at the left and top.
 void TestPopHelpW::popupStaysOnTheScreen()
 {
-    QFETCH(QSize, size);
-    QFETCH(QPoint, pointer);
-    QFETCH(QPoint, topLeft);
-    QCOMPARE(pophelp::placeWindow(size, pointer, QSize(640, 480)), QRect(topLeft, size));
-
-    FakePlatform fake;
-    fake.screen.screenSize = QSize(640, 480);
-    THelpWindow window;
-    window.HelpText = QStringLiteral("Near the edge");
-    window.WrapWidth = 320;
-    window.PointerX = pointer.x();
-    window.PointerY = pointer.y();
-    window.PlaceWindow();
-    const QSize box = pophelp::measureText(window.font(), window.HelpText, 320) + QSize(13, 13);
-    QCOMPARE(window.geometry(), pophelp::placeWindow(box, pointer, QSize(640, 480)));
+    QStringList corners;
+    for (const auto &[size, pointer] : {std::pair{QSize(101, 40), QPoint(300, 200)}, {QSize(101, 40), QPoint(620, 470)},
+                                        {QSize(101, 40), QPoint(20, -6)}, {QSize(700, 500), QPoint(20, 10)}}) {
+        const QPoint at = pophelp::placeWindow(size, pointer, QSize(640, 480)).topLeft();
+        corners << QStringLiteral("%1,%2").arg(at.x()).arg(at.y());
+    }
+    QCOMPARE(corners.join(' '), "250,200 539,440 0,0 -60,-20");
 }
 
-void TestPopHelpW::boxIsAsLargeAsTheWrappedText_data()
+void TestPopHelpW::boxHoldsTheWrappedText_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("wrapWidth");
     QTest::addColumn<QString>("lines"); // the lines it must break into
-    QTest::newRow("a short text is as wide as its longest line, not the wrap width")
-        << "Short\r\nA longer line" << 320 << "Short|A longer line";
-    QTest::newRow("a wrap width of 0 puts every word on a line of its own")
-        << "one two three" << 0 << "one|two|three";
-    QTest::newRow("a word wider than the wrap width widens the box")
-        << "Unbreakable" << 20 << "Unbreakable";
+    const int twoWords = QFontMetrics(QApplication::font()).boundingRect(QRect(0, 0, 1000, 0), 0, "Two words").width();
+    QTest::newRow("as wide as its longest line, not the wrap width") << "Short\r\nA longer line" << 320 << "Short|A longer line";
+    QTest::newRow("at a wrap width of 0 every word on a line of its own") << "one two" << 0 << "one|two";
+    QTest::newRow("a word wider than the wrap width widens it") << "Unbreakable" << 20 << "Unbreakable";
+    QTest::newRow("a line breaks one pixel inside the wrap width") << "Two words" << twoWords << "Two|words";
+    QTest::newRow("and stays whole one pixel further") << "Two words" << twoWords + 1 << "Two words";
 }
 
-void TestPopHelpW::boxIsAsLargeAsTheWrappedText()
+// The window adds 13 pixels of frame, margins and shadow to the lines of text.
+void TestPopHelpW::boxHoldsTheWrappedText()
 {
     QFETCH(QString, text);
     QFETCH(int, wrapWidth);
     QFETCH(QString, lines);
-    const QFont font = res::uiFont();
-    const QFontMetrics metrics(font);
-    const QStringList expected = lines.split('|');
-    int widest = 0;
-    for (const QString &line : expected)
-        widest = qMax(widest, metrics.boundingRect(QRect(0, 0, 1000, 0), 0, line).width());
-    const QSize measured = pophelp::measureText(font, text, wrapWidth);
-    QCOMPARE(measured.width(), widest);
-    const QRect unwrapped = metrics.boundingRect(QRect(0, 0, 1000, 0), 0, expected.join('\n'));
-    QCOMPARE(measured.height(), unwrapped.height());
-}
-
-void TestPopHelpW::linesBreakOnePixelInsideTheWrapWidth()
-{
-    const QFont font = res::uiFont();
-    const QString text = QStringLiteral("Two words");
-    const int full = QFontMetrics(font).boundingRect(QRect(0, 0, 1000, 0), 0, text).width();
-    const QSize oneLine = pophelp::measureText(font, text, full + 1);
-    QCOMPARE(oneLine.width(), full);
-    QCOMPARE(pophelp::measureText(font, text, full).height(), 2 * oneLine.height());
+    const QFontMetrics metrics(QApplication::font());
+    const QSize box = metrics.boundingRect(QRect(0, 0, 1000, 0), 0, lines.replace('|', '\n')).size() + QSize(13, 13);
+    FakePlatform fake; // a screen of 1024 x 768, into whose corner the window is pushed
+    THelpWindow window;
+    window.HelpText = text;
+    window.WrapWidth = wrapWidth;
+    window.PointerX = 1023;
+    window.PointerY = 767;
+    window.PlaceWindow();
+    QCOMPARE(window.geometry(), QRect(QPoint(1024 - box.width(), 768 - box.height()), box));
 }
 
 QUINDLE_TEST_MAIN(TestPopHelpW)

@@ -1,102 +1,61 @@
 // SPDX-License-Identifier: MIT
-// The settings file on bytes and on disk: a value read as SimpleIni reads
-// it, one key changed with every other byte in place, and files that must
-// not be overwritten.
+// The settings file: one key changed in the line SimpleIni reads it from, with
+// every other byte in place, and files that cannot be read never overwritten.
 #include "FakePlatform.h"
 #include "TestMain.h"
 #include "platform/IniText.h"
 #include "platform/ProfileFile.h"
 
-#include <QDir>
-#include <QFile>
-
 class TestProfileFile : public QObject {
     Q_OBJECT
 private slots:
-    void keyIsReadAndChangedInItsOwnLine_data();
-    void keyIsReadAndChangedInItsOwnLine();
-    void firstWriteCreatesTheFolderAndLeavesNoTemporaryFile();
-    void filesThatCannotBeReadAreNeverReplaced_data();
-    void filesThatCannotBeReadAreNeverReplaced();
+    void keyIsChangedInTheLineWhereItIsRead_data();
+    void keyIsChangedInTheLineWhereItIsRead();
+    void onlyAFileThatCanBeReadIsReplaced();
 };
 
-void TestProfileFile::keyIsReadAndChangedInItsOwnLine_data()
+// A file's text where "<old|new>" is what setting "Main Left" in [Quindle] to 9 changes.
+void TestProfileFile::keyIsChangedInTheLineWhereItIsRead_data()
 {
-    QTest::addColumn<QByteArray>("before");
-    QTest::addColumn<QByteArray>("read"); // of "Main Left" in [Quindle]; "-" when missing
-    QTest::addColumn<QByteArray>("after"); // "Main Left" set to 9
-    QTest::newRow("an empty file gets the section and the key")
-        << QByteArray() << QByteArray("-") << QByteArray("[Quindle]\nMain Left=9\n");
-    QTest::newRow("comments, blanks, other sections, junk and the file's spelling stay")
-        << QByteArray("; top\n[Other]\nMain Left=1\n\njunk\n[QUINDLE]\n # c\nmain LEFT =  2  \n; end")
-        << QByteArray("2")
-        << QByteArray("; top\n[Other]\nMain Left=1\n\njunk\n[QUINDLE]\n # c\nmain LEFT =  9\n; end");
-    QTest::newRow("a new key ends its section, before the next section's comment")
-        << QByteArray("[Quindle]\nSounds=1\n\n; other\n[Other]\nx=1\n") << QByteArray("-")
-        << QByteArray("[Quindle]\nSounds=1\nMain Left=9\n\n; other\n[Other]\nx=1\n");
-    QTest::newRow("the first of duplicates, also of a repeated section, past a NUL byte")
-        << QByteArrayLiteral("[Quindle]\nBin=\0\xff\n[Other]\n[quindle]\nMain Left=1\nMain Left=2\n")
-        << QByteArray("1")
-        << QByteArrayLiteral("[Quindle]\nBin=\0\xff\n[Other]\n[quindle]\nMain Left=9\nMain Left=2\n");
-    QTest::newRow("a BOM and Windows breaks, which a new line takes")
-        << QByteArray("\xEF\xBB\xBF[Quindle]\r\nSounds=1") << QByteArray("-")
-        << QByteArray("\xEF\xBB\xBF[Quindle]\r\nSounds=1\r\nMain Left=9\r\n");
-    QTest::newRow("a lone carriage return ends a line")
-        << QByteArray("[Quindle]\rSounds=1\rMain Left=") << QByteArray("")
-        << QByteArray("[Quindle]\rSounds=1\rMain Left=9");
-    QTest::newRow("neither a comment nor an unclosed header counts")
-        << QByteArray("[Quindle]\n; Main Left=1\n[Quindle\nMain Left=3") << QByteArray("-")
-        << QByteArray("[Quindle]\nMain Left=9\n; Main Left=1\n[Quindle\nMain Left=3");
+    QTest::addColumn<QByteArray>("text");
+    QTest::newRow("a last line gets its break, then the section") << QByteArray("x=1<|\n[Quindle]\nMain Left=9\n>");
+    QTest::newRow("after a BOM, comments, blanks, junk and the file's spelling stay") << QByteArray(
+        "\xEF\xBB\xBF; top\n[Other]\nMain Left=1\n\njunk\n[QUINDLE]\n # c\nmain LEFT =  <2  |9>\n; end");
+    QTest::newRow("a new key ends the first of its sections, in the file's own line breaks")
+        << QByteArray("[Quindle]\r\nSounds=1\r\n<|Main Left=9\r\n>\r\n[Other]\r\n[quindle]\r\nx=1\r\n");
+    QTest::newRow("the first of duplicates counts, also in a repeated section, past a NUL byte")
+        << QByteArrayLiteral("[Quindle]\nBin=\0\xff\n[Other]\n[quindle]\nMain Left=<1|9>\nMain Left=2\n");
+    QTest::newRow("a lone CR ends a line; neither a comment nor an unclosed header counts")
+        << QByteArray("[Quindle]\r<|Main Left=9\r>; Main Left=1\r[Quindle\rMain Left=3");
 }
 
-void TestProfileFile::keyIsReadAndChangedInItsOwnLine()
+void TestProfileFile::keyIsChangedInTheLineWhereItIsRead()
 {
-    QFETCH(QByteArray, before);
-    QFETCH(QByteArray, read);
-    QFETCH(QByteArray, after);
-    bool found = false;
-    const QByteArray value = ini::value(before, "Quindle", "Main Left", &found);
-    QCOMPARE(found ? value : QByteArray("-"), read);
-    const QByteArray written = ini::withValue(before, "Quindle", "Main Left", "9");
-    QCOMPARE(written, after);
-    // The reader must find the line the writer changed.
+    QFETCH(QByteArray, text);
+    const QRegularExpression change(QStringLiteral("<([^|]*)\\|([^>]*)>"));
+    const auto side = [&](const char *which) { return QString::fromLatin1(text).replace(change, which).toLatin1(); };
+    const QByteArray written = ini::withValue(side("\\1"), "Quindle", "Main Left", "9");
+    QCOMPARE(written, side("\\2"));
     QCOMPARE(ini::value(written, "Quindle", "Main Left"), QByteArray("9"));
 }
 
-void TestProfileFile::firstWriteCreatesTheFolderAndLeavesNoTemporaryFile()
+void TestProfileFile::onlyAFileThatCanBeReadIsReplaced()
 {
     FakeSettingsFile settings;
-    const QString folder = settings.folder() + QStringLiteral("/tolmar-quindle");
-    const platform::ProfileFile file(folder + QStringLiteral("/Quindle.ini"));
-    QCOMPARE(file.readString("Quindle", "Sounds", "default"), QStringLiteral("default"));
-    QVERIFY(file.writeStrings("Quindle", {{"Sounds", "0"}, {"Main Left", "-20"}}));
-    QCOMPARE(file.readString("Quindle", "Main Left", "default"), QStringLiteral("-20"));
-    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"Quindle.ini"});
-}
-
-void TestProfileFile::filesThatCannotBeReadAreNeverReplaced_data()
-{
-    QTest::addColumn<QString>("kind");
-    QTest::newRow("a file too large to be ours") << "large";
-    QTest::newRow("a folder where the file should be") << "folder";
-    QTest::newRow("a file where its folder should be") << "blocked";
-}
-
-void TestProfileFile::filesThatCannotBeReadAreNeverReplaced()
-{
-    QFETCH(QString, kind);
-    FakeSettingsFile settings;
-    const QByteArray text = "[Quindle]\nSounds=0\n"
-                            + QByteArray(kind == "large" ? platform::ProfileFile::MaxSize : 0, ';');
-    QFile existing(settings.path());
-    QVERIFY(kind == "folder" ? QDir().mkpath(settings.path())
-                             : existing.open(QIODevice::WriteOnly) && existing.write(text) > 0);
-    existing.close();
-    const platform::ProfileFile file(settings.path() + (kind == "blocked" ? "/Quindle.ini" : ""));
-    QCOMPARE(file.readString("Quindle", "Sounds", "1"), QStringLiteral("1"));
-    QVERIFY(!file.writeString("Quindle", "Sounds", "1"));
-    QCOMPARE(QFileInfo(settings.path()).size(), kind == "folder" ? QFileInfo(settings.path()).size()
-                                                                 : text.size());
+    QFile large(settings.folder() + "/large.ini"), blocker(settings.folder() + "/blocker");
+    QVERIFY(blocker.open(QIODevice::WriteOnly) && large.open(QIODevice::WriteOnly));
+    QVERIFY(large.write("[Quindle]\nSounds=0\n" + QByteArray(platform::ProfileFile::MaxSize, ';')) && large.flush());
+    QStringList result;
+    for (const char *path : {"/new/Quindle.ini", "/large.ini", "/blocker/Quindle.ini"}) {
+        const platform::ProfileFile file(settings.folder() + path);
+        for (int time = 1; time <= 2; ++time) // the second changes nothing, which is no failure
+            result << (file.writeStrings("Quindle", {{"Sounds", "1"}, {"Main Left", "-20"}}) ? "written" : "refused");
+        for (const char *key : {"Sounds", "Main Left", "Top"})
+            result << file.readString("Quindle", key, "?");
+    }
+    QCOMPARE(result.join(' '), "written written 1 -20 ? refused refused ? ? ? refused refused ? ? ?");
+    // The new folder holds the file alone: no temporary file stays beside it.
+    QCOMPARE(QDir(settings.folder() + "/new").entryList(QDir::Files | QDir::Hidden), QStringList{"Quindle.ini"});
 }
 
 QUINDLE_TEST_MAIN(TestProfileFile)

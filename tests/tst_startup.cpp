@@ -3,94 +3,55 @@
 // window with dice rolled from the generator the splash seeded.
 #include "FakePlatform.h"
 #include "TestMain.h"
-#include "controls/QuindleDice.h"
 #include "app/splash.h"
 #include "app/startup.h"
+#include "controls/QuindleDice.h"
 #include "game/main.h"
 #include "platform/Random.h"
-
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QThread>
-#include <QTimer>
-
-namespace {
-constexpr int Wait = 300; // ms, standing in for the program's four seconds
-}
 
 class TestStartup : public QObject {
     Q_OBJECT
 private slots:
-    void mainWindowFollowsTheWaitWhetherOrNotTheSplashClosedItself_data();
-    void mainWindowFollowsTheWaitWhetherOrNotTheSplashClosedItself();
-    void splashTicksSeedTheGeneratorBeforeTheDiceRoll();
+    void splashWaitsUnderTheHourglassThenTheDiceRoll();
 };
 
-void TestStartup::mainWindowFollowsTheWaitWhetherOrNotTheSplashClosedItself_data()
+// Whether the splash closes itself during the wait (its next tick made its
+// 121st) or not, the wait is whole under the hourglass, the splash goes once
+// and the arrow comes back. Its first tick seeded the generator from the clock
+// and drew the three speeds of its tumbling: the dice are the next five draws.
+void TestStartup::splashWaitsUnderTheHourglassThenTheDiceRoll()
 {
-    QTest::addColumn<bool>("early");
-    QTest::newRow("splash open until the wait ends") << false;
-    QTest::newRow("splash closed itself early") << true;
-}
-
-void TestStartup::mainWindowFollowsTheWaitWhetherOrNotTheSplashClosedItself()
-{
-    QFETCH(bool, early);
-    FakePlatform fake;
-    int destroyed = 0;
-    bool destroyedDuringTheWait = false;
-    bool hourglass = false;
-    // Once the splash ticks, look at it; in the early case make its next tick its 121st.
-    Tw_splash::SplashTicks = 0; // not the count a splash before this one left
-    QTimer watch;
-    watch.callOnTimeout([&] {
-        if (!w_splash || Tw_splash::SplashTicks < 1)
-            return;
-        watch.stop();
-        QObject::connect(w_splash, &QObject::destroyed, [&] {
-            ++destroyed;
-            destroyedDuringTheWait = QThread::currentThread()->loopLevel() > 0;
+    for (const bool early : {false, true}) {
+        FakePlatform fake;
+        fake.clock.time = QTime(8, 30, 0, 250);
+        QStringList seen;
+        Tw_splash::SplashTicks = 0; // not the count a splash before this one left
+        QTimer watch; // looks once the splash ticks
+        watch.callOnTimeout([&] {
+            if (!w_splash || Tw_splash::SplashTicks < 1)
+                return;
+            watch.stop();
+            QObject::connect(w_splash, &QObject::destroyed, [&] { seen << QString::number(QThread::currentThread()->loopLevel()); });
+            seen << (QApplication::overrideCursor()->shape() == Qt::WaitCursor ? "hourglass" : "arrow");
+            Tw_splash::SplashTicks = early ? 120 : 0;
         });
-        hourglass = QApplication::overrideCursor()
-                    && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
-        if (early)
-            Tw_splash::SplashTicks = 120;
-    });
-    watch.start(1);
-    QElapsedTimer clock;
-    clock.start();
-    startup::showSplash(Wait);
-    QVERIFY(clock.elapsed() >= Wait);
-    QVERIFY(hourglass);
-    QCOMPARE(destroyed, 1);
-    QCOMPARE(destroyedDuringTheWait, early);
-    QVERIFY(!w_splash);
-    QVERIFY(!QApplication::overrideCursor());
-    QVERIFY(QApplication::quitOnLastWindowClosed());
-    QTest::qWait(20); // nothing of the splash is left to run
-    QCOMPARE(destroyed, 1);
-}
-
-void TestStartup::splashTicksSeedTheGeneratorBeforeTheDiceRoll()
-{
-    FakePlatform fake;
-    fake.clock.time = QTime(8, 30, 0, 250);
-    rng::setSeed(0);
-    startup::showSplash(100);
-    const uint32_t afterSplash = rng::seed();
-    rng::setSeed(((8 * 60 + 30) * 60) * 1000 + 250);
-    for (int i = 0; i < 3; ++i)
-        rng::random(5);
-    QCOMPARE(afterSplash, rng::seed());
-    QString faces;
-    for (int i = 0; i < 5; ++i)
-        faces += QString::number(rng::random(6) + 1);
-    rng::setSeed(afterSplash);
-    const auto main = startup::createMainWindow();
-    QString shown;
-    for (int i = 1; i <= 5; ++i)
-        shown += QString::number(main->Dice[i]->Value());
-    QCOMPARE(shown, faces);
+        watch.start(1);
+        QElapsedTimer clock;
+        clock.start();
+        startup::showSplash(200);
+        QVERIFY(clock.elapsed() >= 200);
+        QTest::qWait(20); // nothing of the splash is left to run
+        QCOMPARE(seen, QStringList({"hourglass", early ? "1" : "0"})); // gone inside the wait's loop, or after it
+        QVERIFY(!QApplication::overrideCursor() && QApplication::quitOnLastWindowClosed());
+        const auto main = startup::createMainWindow();
+        QString shown, drawn;
+        for (int i = 1; i <= 5; ++i)
+            shown += QString::number(main->Dice[i]->Value());
+        rng::randomize();
+        for (int i = 0; i < 8; ++i)
+            drawn += QString::number(i < 3 ? rng::random(5) : rng::random(6) + 1);
+        QCOMPARE(shown, drawn.mid(3));
+    }
 }
 
 QUINDLE_TEST_MAIN(TestStartup)
