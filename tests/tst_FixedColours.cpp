@@ -3,7 +3,7 @@
 // one: their colours are fixed, and so are the texts written on them.
 #include "GameFixture.h"
 #include "TestMain.h"
-#include "app/HowToPlay.h"
+#include "game/HowToPlay.h"
 #include "game/main.h"
 #include "scoring/card.h"
 #include "setup/newgame.h"

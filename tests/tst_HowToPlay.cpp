@@ -3,8 +3,8 @@
 // picture it names is there, and it stays out of the game's way.
 #include "GameFixture.h"
 #include "TestMain.h"
-#include "app/HowToPlay.h"
-#include "app/HowToPlayText.h"
+#include "game/HowToPlay.h"
+#include "game/HowToPlayText.h"
 #include "game/main.h"
 
 #include <QAction>

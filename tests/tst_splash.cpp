@@ -92,6 +92,7 @@ void TestSplash::aboutBoxDisablesTheMainWindowUntilItCloses()
 {
     for (const QString closing : {"Image1", "LightningBolt1", "close", "destroy"}) {
         FakePlatform fake;
+        Tw_Quindle_Main::SetAboutBox([](QWidget *mainWindow) { Tw_splash::showAbout(mainWindow); });
         auto main = std::make_unique<Tw_Quindle_Main>();
         main->show();
         main->About1->trigger();

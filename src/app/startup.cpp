@@ -50,6 +50,7 @@ std::unique_ptr<Tw_Quindle_Main> createMainWindow()
 {
     // The dice roll as the window is created; the splash's emblem has seeded
     // the generator from the clock by then.
+    Tw_Quindle_Main::SetAboutBox([](QWidget *mainWindow) { Tw_splash::showAbout(mainWindow); });
     return std::make_unique<Tw_Quindle_Main>();
 }
 

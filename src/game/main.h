@@ -30,6 +30,11 @@ public:
     explicit Tw_Quindle_Main(QWidget *parent = nullptr);
     ~Tw_Quindle_Main() override;
 
+    // The About box is the splash window, which belongs to start-up: start-up
+    // says how to show it, so that the game does not depend on start-up.
+    using AboutBox = void (*)(QWidget *mainWindow);
+    static void SetAboutBox(AboutBox show);
+
     // The dice of the tray, numbered from 1.
     std::array<TQuindleDice *, 6> Dice{};
 

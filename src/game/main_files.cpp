@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Saved games and printing.
 #include "game/main.h"
-#include "app/splash.h"
 #include "game/PrintCard.h"
 #include "game/SavedGame.h"
 #include "platform/Platform.h"
@@ -141,7 +140,17 @@ void Tw_Quindle_Main::PrintScorecard1Click()
         platform::showError(QStringLiteral("Unable to print the score card"));
 }
 
+namespace {
+Tw_Quindle_Main::AboutBox aboutBox = nullptr;
+}
+
+void Tw_Quindle_Main::SetAboutBox(AboutBox show)
+{
+    aboutBox = show;
+}
+
 void Tw_Quindle_Main::About1Click()
 {
-    Tw_splash::showAbout(this);
+    if (aboutBox)
+        aboutBox(this);
 }

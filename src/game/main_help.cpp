@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The Help menu's rules for a new player.
 #include "game/main.h"
-#include "app/HowToPlay.h"
+#include "game/HowToPlay.h"
 
 void Tw_Quindle_Main::HowToPlay1Click()
 {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "app/HowToPlay.h"
-#include "app/HowToPlayText.h"
+#include "game/HowToPlay.h"
+#include "game/HowToPlayText.h"
 #include "platform/FixedColours.h"
 #include "platform/Platform.h"
 #include "platform/Resources.h"

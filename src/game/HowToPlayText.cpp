@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/HowToPlayText.h"
+#include "game/HowToPlayText.h"
 #include "platform/Resources.h"
 
 #include <QFile>
