@@ -5,45 +5,40 @@
 #include "platform/Resources.h"
 #include "scoring/CardLine.h"
 #include <memory>
+
 namespace {
 QImage shown(QWidget *row) { return row->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 // The row on screen on its own, in the program's font.
 std::unique_ptr<TCardLine> shownRow(TCardLine *row)
 {
-    row->setFont(res::uiFont()), row->show();
-    if (!QTest::qWaitForWindowExposed(row)) qWarning("the row was not exposed");
+    if (row->setFont(res::uiFont()), row->show(); !QTest::qWaitForWindowExposed(row))
+        qWarning("the row was not exposed");
     return std::unique_ptr<TCardLine>(row);
 }
-
 // The rule's height, the grey columns along the bottom, then in each column the text's colour (its
 // darkest pixel), centre and top: "rule 1 | 30 60 | - | blue 45 4 | -".
 QString describe(const QImage &image)
 {
     const QRgb grey = qRgb(192, 192, 192);
     int rule = 0;
-    QString separators;
     for (int y = 0; y < image.height(); ++y)
         rule += image.pixel(1, y) == grey;
+    QString facts = QStringLiteral("rule %1 |").arg(rule);
     for (int x = 0; x < image.width(); ++x)
-        separators += image.pixel(x, image.height() - 1) == grey ? QStringLiteral(" %1").arg(x) : QString();
-    QStringList facts{QStringLiteral("rule %1 |%2").arg(rule).arg(separators)};
+        facts += image.pixel(x, image.height() - 1) == grey ? QStringLiteral(" %1").arg(x) : QString();
     for (int column = 0; column < 3; ++column) {
         int left = INT_MAX, right = -1, top = INT_MAX;
         QRgb pen = qRgb(255, 255, 255);
         for (int y = qMax(rule, 1); y < image.height(); ++y)
-            for (int x = 30 * column + (column > 0); x < 30 * column + 30; ++x) {
-                const QRgb pixel = image.pixel(x, y);
-                if (qGray(pixel) < 255)
-                    left = qMin(left, x), right = qMax(right, x), top = qMin(top, y);
-                pen = qGray(pixel) < qGray(pen) ? pixel : pen;
-            }
+            for (int x = 30 * column + (column > 0); x < 30 * column + 30; ++x)
+                if (const QRgb pixel = image.pixel(x, y); qGray(pixel) < 255)
+                    left = qMin(left, x), right = qMax(right, x), top = qMin(top, y), pen = qGray(pixel) < qGray(pen) ? pixel : pen;
         const char *colour = qRed(pen) > 128 ? "red" : qBlue(pen) > 128 ? "blue" : "black";
-        facts << (right < 0 ? QStringLiteral("-") : QStringLiteral("%1 %2 %3").arg(colour).arg((left + right + 1) / 2).arg(top));
+        facts += right < 0 ? QStringLiteral(" | -") : QStringLiteral(" | %1 %2 %3").arg(colour).arg((left + right + 1) / 2).arg(top);
     }
-    return facts.join(QStringLiteral(" | ")).simplified();
+    return facts;
 }
 } // namespace
-
 class TestCardLine : public QObject {
     Q_OBJECT
 private slots:
@@ -51,8 +46,7 @@ private slots:
     {
         // A total row keeps four characters, under a rule 3 high; the texts column by column; what is drawn and kept.
         QTest::addColumn<bool>("total"), QTest::addColumn<QString>("texts"), QTest::addColumn<QString>("drawn");
-        QTest::newRow("a four-digit score keeps 123, blue and centred in the Double column")
-            << false << "|1234|" << "rule 0 | 30 60 | - | blue 45 4 | - |123|";
+        QTest::newRow("a four-digit score keeps 123, blue and centred in the Double column") << false << "|1234|" << "rule 0 | 30 60 | - | blue 45 4 | - |123|";
         QTest::newRow("a total row keeps 1125 whole in black, a single 6 is red, under a rule of 3")
             << true << "1125||6" << "rule 3 | 30 60 | black 15 4 | - | red 75 4 1125||6";
     }
@@ -77,8 +71,7 @@ private slots:
         connect(row.get(), &TCardLine::clicked, this, [&](TCardLine *sender) { seen << QStringLiteral("click%1").arg(sender->ClickColumn()); });
         for (const int x : {29, 30, 60, 61}) {
             const Qt::MouseButton button = x == 60 ? Qt::RightButton : Qt::LeftButton;
-            QTest::mousePress(row.get(), button, {}, QPoint(x, 8));
-            seen << QString::number(row->ClickColumn());
+            QTest::mousePress(row.get(), button, {}, QPoint(x, 8)), seen << QString::number(row->ClickColumn());
             QTest::mouseRelease(row.get(), button, {}, QPoint(x, x == 30 ? 40 : 8));
         }
         QCOMPARE(seen.join(QLatin1Char(' ')), QStringLiteral("1 click1 2 2 3 click3"));

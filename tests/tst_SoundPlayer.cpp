@@ -6,10 +6,11 @@ namespace {
 QByteArray device; // the default device; none when empty. What the sound system was asked, on the audio thread:
 QStringList asked; // read when it is idle.
 QSemaphore gate;
-// "A2" is device A's output for two channels. F's outputs start once, X opens none, S waits for the gate.
+// "A2" is device A's output for two channels, closed on the audio thread where it was opened. F's outputs
+// start once, X opens none, S waits for the gate.
 struct FakeLine final : platform::AudioLine {
     explicit FakeLine(const QString &name) : name(name) { asked << "open " + name; }
-    ~FakeLine() override { asked << "close " + name; }
+    ~FakeLine() override { asked << (QThread::currentThread()->objectName() == "sound" ? "close " : "close elsewhere ") + name; }
     bool start(QIODevice *source) override
     {
         const bool late = name.startsWith('S') && !gate.tryAcquire(1, 2000), // the game held the gate

@@ -18,15 +18,10 @@ struct Stage {
         bolt = new TLightningBolt(&parent);
         bolt->setGeometry(QRect(QPoint(20, 1), size));
         paint(QRect(bolt->geometry().bottomRight() - QPoint(19, 19), QSize(20, 20)), "blue");
-        parent.show();
-        if (!QTest::qWaitForWindowExposed(&parent))
+        if (parent.show(); !QTest::qWaitForWindowExposed(&parent))
             qWarning("stage not exposed");
     }
-    void paint(const QRect &area, const char *colour)
-    {
-        auto *control = new QWidget(&parent);
-        control->setGeometry(area), control->setStyleSheet(QStringLiteral("background: %1").arg(colour));
-    }
+    void paint(const QRect &area, const char *colour) { auto *w = new QWidget(&parent); w->setGeometry(area), w->setStyleSheet(QString("background: ") + colour); }
     void steps(int x, int y, int z, int n = 1)
     {
         bolt->setRotatex(x), bolt->setRotatey(y), bolt->setRotatez(z);
@@ -79,6 +74,7 @@ private slots:
             QVERIFY2(a.sx == b.sx && a.cx == b.cx && a.sz == b.sz && a.cz == b.cz, qPrintable(QString::number(angle)));
         }
         QCOMPARE(bolt::project(bolt::rotate(startPose(4)[0], bolt::Turn::of(0, 0, 330)), QPoint(64, 64)), QPoint(19, 26));
+        QCOMPARE(bolt::project(bolt::rotate(startPose(4)[0], bolt::Turn::of(0, 0, 10)), QPoint(64, 64)), QPoint(55, 6)); // (-9.97, -58.62)
         const auto length = [](const bolt::Vertex &v) { return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z); };
         QString seen;
         for (const auto &[speeds, steps] : {std::pair{std::array{0, 0, 90}, 3}, {{0, 0, 90}, 4}, {{0, 90, 0}, 4}, {{7, 11, 13}, 5}}) {
@@ -128,8 +124,7 @@ private slots:
         TLightningBolt &bolt = *stage.bolt;
         bolt.Transparent = true, stage.steps(0, 0, 30, 3);
         const bolt::Points turned = bolt.points();
-        stage.parent.update(); // a repaint of the program's own keeps the pose
-        QTest::qWait(20);
+        stage.parent.update(), QTest::qWait(20); // a repaint of the program's own keeps the pose
         QCOMPARE(bolt.points(), turned);
         bolt.hide(), bolt.show();
         QVERIFY(QTest::qWaitFor([&] { return bolt.vertices() == startPose(4); }));

@@ -5,7 +5,6 @@
 #include "TestMain.h"
 #include "controls/ThdTimer.h"
 #include "platform/Errors.h"
-
 #include <QThread>
 #include <sys/resource.h>
 
@@ -29,7 +28,6 @@ void write(TThreadedTimer &timer, const QString &what, const TNotifyEvent &handl
     : what.startsWith("ThreadPriority") ? timer.setThreadPriority(TThreadPriority(value))
                                         : timer.setOnTimer(what.endsWith("none") ? nullptr : handler);
 }
-
 } // namespace
 
 class TestThdTimer : public QObject {
@@ -110,6 +108,7 @@ private slots:
         if (stops) // set back as it was
             ::write(*timer, write.section(' ', 0, 0) + " 5", ticks.handler());
         QVERIFY(ticks.waitFor(2));
+        QVERIFY2(ticks.at[1] - ticks.at[0] >= 4.5, "two ticks at once: the withdrawn one was delivered too");
         QCOMPARE(timer->worker()->starts(), 1); // one worker, paused and resumed
         QCOMPARE(getpriority(PRIO_PROCESS, id_t(timer->worker()->systemId())), write == "ThreadPriority 0" ? 19 : getpriority(PRIO_PROCESS, 0));
     }

@@ -33,6 +33,8 @@ private slots:
         QTest::newRow("8-bit A-law samples are rejected") << riff(fmt(1, 8, 6) + data) << "-";
         QTest::newRow("three channels are rejected") << file(3, 8, "010203") << "-";
         QTest::newRow("samples before the format are rejected") << riff(data + fmt(1, 8)) << "-";
+        QTest::newRow("a fmt chunk too short to hold the sample size is rejected, whatever follows it")
+            << riff(chunk("fmt ", fmt(1, 8).mid(8, 14)) + chunk(QByteArray("\x08\0xx", 4), "") + data) << "-";
         QTest::newRow("16-bit stereo keeps left and right in 8 bits") << file(2, 16, "0080ff7f") << "2 u8 = 2 16: 00ff";
         QTest::newRow("8-bit mono widens exactly to both channels of 16 bits") << file(1, 8, "00ff") << "2 s16 = 1 8: 00800080007f007f";
         QTest::newRow("stereo is averaged for a mono output, clipped at full scale")
@@ -46,11 +48,11 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(QString, outcome);
         const std::optional<wave::Wave> w = wave::parse(file);
-        const QStringList spec = outcome.section(QStringLiteral(" = "), 0, 0).split(QLatin1Char(' '));
+        const QStringList wanted = outcome.section(QStringLiteral(" = "), 0, 0).split(QLatin1Char(' '));
         QAudioFormat target; // formats as Qt numbers them
-        target.setChannelCount(spec[0].toInt()), target.setSampleRate(spec.value(2, QStringLiteral("11025")).toInt());
-        target.setSampleFormat(QAudioFormat::SampleFormat(QStringList{"u8", "s16", "s32", "f32"}.indexOf(spec.value(1)) + 1));
-        QCOMPARE(w ? QStringLiteral("%1 = %2 %3: %4").arg(spec.join(' ')).arg(w->channels).arg(w->bitsPerSample)
+        target.setChannelCount(wanted[0].toInt()), target.setSampleRate(wanted.value(2, QStringLiteral("11025")).toInt());
+        target.setSampleFormat(QAudioFormat::SampleFormat(QStringList{"u8", "s16", "s32", "f32"}.indexOf(wanted.value(1)) + 1));
+        QCOMPARE(w ? QStringLiteral("%1 = %2 %3: %4").arg(wanted.join(' ')).arg(w->channels).arg(w->bitsPerSample)
                          .arg(QString::fromLatin1(wave::convert(*w, target).toHex())) : "-", outcome);
     }
     void loopedSourceWrapsRoundInsideOneRead()

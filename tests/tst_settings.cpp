@@ -126,15 +126,13 @@ private slots:
     {
         FakePlatform fake;
         // A file where the folder should be: no write succeeds, not even root's.
-        QVERIFY(writeFile(fake.settings.path(), "[Quindle]\nSounds=0\n"));
         const QString path = fake.settings.path() + "/Quindle.ini";
-        platform::setSettingsFilePath(path);
+        QVERIFY(writeFile(fake.settings.path(), "[Quindle]\nSounds=0\n") && !platform::setSettingsFilePath(path).isEmpty());
         auto main = std::make_unique<Tw_Quindle_Main>();
         main->show(), main->QuickStart(2, false, false);
         for (int box = 0; box < 3; ++box)
             fake.boxes.expect(QStringLiteral("Unable to write to %1.").arg(QDir::toNativeSeparators(path)));
-        main->QuickStart(1, false, false); // the two old cards cannot write
-        main->close();
+        main->QuickStart(1, false, false), main->close(); // the two old cards cannot write, nor can the window
         QVERIFY(!main->isVisible());
         main.reset(); // the last card goes without a second report of the close
         QVERIFY(fake.boxes.pending().isEmpty());

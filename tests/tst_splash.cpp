@@ -8,7 +8,6 @@
 #include "game/main.h"
 #include "platform/Random.h"
 #include "platform/Widgets.h"
-
 #include <QAction>
 
 namespace {
@@ -33,8 +32,7 @@ private slots:
         QStringList seen;
         for (const auto &[about, sounds, device] : {std::tuple{false, "2", true}, {false, "0", true}, {false, "1", false}, {true, "1", true}}) {
             FakePlatform fake;
-            fake.screen.screenSize = QSize(800, 600);
-            fake.sound.device = device;
+            fake.screen.screenSize = QSize(800, 600), fake.sound.device = device;
             QFile file(fake.settings.path());
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray("[Quindle]\nSounds=") + sounds) && file.flush());
             const QPointer<Tw_splash> splash = stillSplash(about);
@@ -86,18 +84,12 @@ private slots:
         for (const QString closing : {"Image1", "LightningBolt1", "close", "destroy"}) {
             FakePlatform fake;
             auto main = std::make_unique<Tw_Quindle_Main>();
-            main->show();
-            main->About1->trigger();
-            QVERIFY(QTest::qWaitForWindowExposed(w_splash));
-            QVERIFY(!main->isEnabled());
-            if (closing == "close")
-                w_splash->close();
-            else if (closing == "destroy")
-                main.reset();
-            else
-                QTest::mouseClick(w_splash->findChild<QWidget *>(closing), Qt::LeftButton, {}, QPoint(60, 60));
-            QVERIFY2(QTest::qWaitFor([&] { return !w_splash; }), qPrintable(closing));
-            QVERIFY2(!main || main->isEnabled(), qPrintable(closing));
+            main->show(), main->About1->trigger();
+            QVERIFY(QTest::qWaitForWindowExposed(w_splash) && !main->isEnabled());
+            closing == "close"     ? void(w_splash->close())
+            : closing == "destroy" ? main.reset()
+                                   : QTest::mouseClick(w_splash->findChild<QWidget *>(closing), Qt::LeftButton, {}, QPoint(60, 60));
+            QVERIFY2(QTest::qWaitFor([&] { return !w_splash; }) && (!main || main->isEnabled()), qPrintable(closing));
             QVERIFY(fake.sound.played().isEmpty());
         }
     }
