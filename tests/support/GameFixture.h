@@ -5,15 +5,18 @@
 // compact ways to put a game into a known state and look at it.
 
 #include "FakePlatform.h"
+// What the tests that play look at, so that each need not include it.
+#include "controls/QuindleDice.h"
+#include "game/main.h"
+#include "scoring/CardLine.h"
+#include "scoring/card.h"
 
+#include <QAction>
 #include <QByteArray>
+#include <QMdiArea>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
-
-class TCardLine;
-class Tw_Card;
-class Tw_Quindle_Main;
 
 class GameFixture {
 public:
