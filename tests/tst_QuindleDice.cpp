@@ -55,8 +55,8 @@ private slots:
                 holds += QString::number(die->Selected()), QTest::mouseRelease(w, button, {}, middle);
         }
         const int value = die->Value(), held = die->Selected();
-        QTEST(QStringLiteral("%1 %2,%3,%4,%5").arg(value).arg(held ? "held" : "free", holds).arg(holds.isEmpty() ? QString::number(counter.paints) : "-")
-                  .arg(tray.presses), "after");
+        const QString paints = holds.isEmpty() ? QString::number(counter.paints) : QStringLiteral("-");
+        QTEST(QStringLiteral("%1 %2,%3,%4,%5").arg(value).arg(held ? "held" : "free", holds, paints).arg(tray.presses), "after");
         // A blank face is the face of a one, corners and all, with its middle in the face's colour.
         const QImage face = rgb(QImage(res::bitmap(value ? 1000 + value + 6 * held : 1001 + 6 * held)));
         const QImage shown = rgb(die->grab().toImage());
