@@ -52,8 +52,8 @@ private slots:
             << true << "u_3 1 9, u_3 3 6" << "33312" << "u_3 45" << "l_u_total 2 0";
         QTest::newRow("a first Quindle bonus leaves the count empty")
             << false << "l_quindle 1 50" << "55555" << "l_bonus 15" << "l_l_total 1 50";
-        QTest::newRow("a third Quindle bonus leaves two")
-            << false << "l_quindle 1 50, l_bonus 1 2" << "55555" << "l_bonus 15" << "l_l_total 1 250";
+        QTest::newRow("a second Quindle bonus leaves one")
+            << false << "l_quindle 1 50, l_bonus 1 1" << "55555" << "l_bonus 15" << "l_l_total 1 150";
         QTest::newRow("the last cell of an earlier player's card is emptied again")
             << false << "u_1 1 1, u_2 1 2, u_3 1 3, u_4 1 4, u_5 1 5, u_6 1 6, l_3_kind 1 10, "
                         "l_4_kind 1 10, l_full 1 25, l_small 1 30, l_large 1 40, l_quindle 1 50"
