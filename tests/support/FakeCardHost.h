@@ -17,11 +17,7 @@ public:
         return score(upper, tag);
     }
     bool SoundOn() const override { return soundOn; }
-    bool PlaySound(int sound, bool) override
-    {
-        log << QStringLiteral("sound %1").arg(sound);
-        return true;
-    }
+    bool PlaySound(int sound, bool) override { return log << QStringLiteral("sound %1").arg(sound), true; }
     void NextPlayer(int player) override { log << QStringLiteral("next %1").arg(player); }
     void EndTurn(int player, int tag, bool upper, int column) override
     {

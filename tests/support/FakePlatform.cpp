@@ -8,16 +8,6 @@
 #include <QPrinter>
 #include <QtTest>
 
-namespace {
-QString settingsFolderTemplate()
-{
-    const QFileInfo memory(QStringLiteral("/dev/shm"));
-    const QString folder = memory.isDir() && memory.isWritable() ? memory.filePath()
-                                                                  : QDir::tempPath();
-    return folder + QStringLiteral("/quindle-test-XXXXXX");
-}
-} // namespace
-
 int FakeMessageBoxes::ask(QWidget *, const platform::BoxRequest &request)
 {
     shown.append(request);
@@ -32,16 +22,6 @@ int FakeMessageBoxes::ask(QWidget *, const platform::BoxRequest &request)
     QTest::qFail(qPrintable(QStringLiteral("a message box nobody expected: \"%1\"").arg(request.text)),
                  __FILE__, __LINE__);
     return -1;
-}
-
-void FakeMessageBoxes::expect(const QString &text, int answer)
-{
-    m_expected.enqueue({text, answer});
-}
-
-void FakeMessageBoxes::allow(const QString &text, int answer)
-{
-    m_allowed.append({text, answer});
 }
 
 QStringList FakeMessageBoxes::pending() const
@@ -62,13 +42,8 @@ QStringList FakeMessageBoxes::texts() const
 
 bool FakeSound::play(int sound, bool loop)
 {
-    log.append(loop ? QStringLiteral("%1 loop").arg(sound) : QString::number(sound));
+    log.append(QString::number(sound) + (loop ? QStringLiteral(" loop") : QString()));
     return device;
-}
-
-void FakeSound::stop()
-{
-    log.append(QStringLiteral("stop"));
 }
 
 QList<int> FakeSound::played() const
@@ -102,7 +77,8 @@ std::unique_ptr<QPrinter> FakePrinting::choosePrinter(QWidget *)
 }
 
 FakeSettingsFile::FakeSettingsFile()
-    : m_dir(settingsFolderTemplate())
+    : m_dir((QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm") : QDir::tempPath())
+            + QStringLiteral("/quindle-test-XXXXXX"))
 {
     m_previous = platform::setSettingsFilePath(path());
 }
@@ -110,20 +86,4 @@ FakeSettingsFile::FakeSettingsFile()
 FakeSettingsFile::~FakeSettingsFile()
 {
     platform::setSettingsFilePath(m_previous);
-}
-
-FakePlatform::FakePlatform()
-    : m_previous(platform::services())
-{
-    install();
-}
-
-void FakePlatform::install()
-{
-    platform::setServices({&boxes, &sound, &clock, &screen, &files, &printing});
-}
-
-FakePlatform::~FakePlatform()
-{
-    platform::setServices(m_previous);
 }

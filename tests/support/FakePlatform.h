@@ -19,9 +19,9 @@ class FakeMessageBoxes final : public platform::MessageBoxes {
 public:
     int ask(QWidget *parent, const platform::BoxRequest &request) override;
     // The next box shows `text` and is answered with button `answer`.
-    void expect(const QString &text, int answer = 0);
+    void expect(const QString &text, int answer = 0) { m_expected.enqueue({text, answer}); }
     // Any number of boxes showing `text`, each answered with `answer`.
-    void allow(const QString &text, int answer = 0);
+    void allow(const QString &text, int answer = 0) { m_allowed.append({text, answer}); }
     // Expected boxes that have not come yet.
     QStringList pending() const;
     QStringList texts() const;
@@ -29,12 +29,8 @@ public:
     QList<platform::BoxRequest> shown;
     // Runs while a box is "open", for tests that act inside a modal box.
     std::function<void(const platform::BoxRequest &)> onShow;
-
 private:
-    struct Answer {
-        QString text;
-        int button;
-    };
+    struct Answer { QString text; int button; };
     QQueue<Answer> m_expected;
     QList<Answer> m_allowed;
 };
@@ -43,10 +39,9 @@ class FakeSound final : public platform::SoundOutput {
 public:
     bool hasDevice() const override { return device; }
     bool play(int sound, bool loop) override;
-    void stop() override;
+    void stop() override { log.append(QStringLiteral("stop")); }
     bool device = true;
-    // "2 loop", "3", "stop": everything asked, in order.
-    QStringList log;
+    QStringList log; // "2 loop", "3", "stop": everything asked, in order
     QList<int> played() const;
 };
 
@@ -71,9 +66,8 @@ class FakeFileDialogs final : public platform::FileDialogs {
 public:
     QString run(QWidget *parent, const platform::FileRequest &request) override;
     QList<platform::FileRequest> asked;
-    QQueue<QString> answers; // an empty string cancels
-    // Runs while the dialog is "open".
-    std::function<void()> onRun;
+    QQueue<QString> answers;     // an empty string cancels
+    std::function<void()> onRun; // runs while the dialog is "open"
 };
 
 class FakePrinting final : public platform::Printing {
@@ -94,7 +88,6 @@ public:
     ~FakeSettingsFile();
     QString path() const { return m_dir.filePath(QStringLiteral("Quindle.ini")); }
     QString folder() const { return m_dir.path(); }
-
 private:
     QTemporaryDir m_dir;
     QString m_previous;
@@ -102,12 +95,12 @@ private:
 
 class FakePlatform {
 public:
-    FakePlatform();
-    ~FakePlatform();
+    FakePlatform() : m_previous(platform::services()) { install(); }
+    ~FakePlatform() { platform::setServices(m_previous); }
     FakePlatform(const FakePlatform &) = delete;
     FakePlatform &operator=(const FakePlatform &) = delete;
     // Puts these doubles in place again, after a test lent the real ones.
-    void install();
+    void install() { platform::setServices({&boxes, &sound, &clock, &screen, &files, &printing}); }
 
     FakeMessageBoxes boxes;
     FakeSound sound;
@@ -116,7 +109,6 @@ public:
     FakeFileDialogs files;
     FakePrinting printing;
     FakeSettingsFile settings;
-
 private:
     platform::Services m_previous;
 };

@@ -1,14 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "GameFixture.h"
-#include "controls/Animate.h"
-#include "controls/QuindleDice.h"
-#include "game/main.h"
-#include "scoring/CardLine.h"
-#include "scoring/card.h"
-
-#include <QAction>
 #include <QFile>
-#include <QtTest>
 
 GameFixture::GameFixture(bool animation, bool soundDevice)
 {
@@ -21,23 +13,6 @@ GameFixture::GameFixture(bool animation, bool soundDevice)
     main->show();
     if (!QTest::qWaitForWindowExposed(main.get()))
         qWarning("the main window was not exposed");
-}
-
-GameFixture::~GameFixture() = default;
-
-void GameFixture::newGame(int players, bool triple, bool hard)
-{
-    main->QuickStart(players, hard, triple);
-}
-
-Tw_Card *GameFixture::card(int player) const
-{
-    return main->card(player);
-}
-
-TCardLine *GameFixture::row(int player, const QString &name) const
-{
-    return card(player)->findChild<TCardLine *>(name);
 }
 
 void GameFixture::setDice(const QString &faces)
@@ -89,16 +64,6 @@ void GameFixture::stepCupToRest()
         main->a_roll->step();
 }
 
-void GameFixture::clickRow(TCardLine *row, int x)
-{
-    QTest::mouseClick(row, Qt::LeftButton, {}, QPoint(x, row->height() / 2));
-}
-
-void GameFixture::clickRow(int player, const QString &name, int x)
-{
-    clickRow(row(player, name), x);
-}
-
 void GameFixture::fillColumn(int player, int column, const QString &cells)
 {
     const QStringList parts = cells.split(QLatin1Char(' '), Qt::SkipEmptyParts);
@@ -116,9 +81,9 @@ void GameFixture::prepareColumn(int player, int column, const QString &cells)
 QString GameFixture::column(int player, int column) const
 {
     QStringList parts;
-    for (int i = 0; i < 13; ++i) {
+    for (int i = 0; i < 13; ++i) { // the category rows, without the Quindle bonus
         const QString text = card(player)->ScoreLines[i]->col(column);
-        parts.append(text.isEmpty() ? QStringLiteral(".") : text);
+        parts << (text.isEmpty() ? QStringLiteral(".") : text);
     }
     return parts.join(QLatin1Char(' '));
 }
@@ -135,38 +100,15 @@ QStringList GameFixture::describe() const
         lines << main->statusText(panel);
     for (int p = 1; p <= 4; ++p) {
         const Tw_Card *shown = card(p);
-        lines << (shown ? QStringLiteral("card %1 is %2, enabled %3").arg(p)
-                              .arg(quintptr(shown), 0, 16).arg(shown->isEnabled())
+        lines << (shown ? QStringLiteral("card %1 is %2, enabled %3").arg(p).arg(quintptr(shown), 0, 16).arg(shown->isEnabled())
                         : QStringLiteral("no card %1").arg(p));
-        if (!shown)
-            continue;
-        for (const TCardLine *line : shown->findChildren<TCardLine *>()) {
-            const QStringList cells{line->Col1(), line->Col2(), line->Col3()};
-            lines << line->objectName() + QLatin1Char(' ') + cells.join(QLatin1Char('|'));
-        }
+        for (const TCardLine *line : shown ? shown->findChildren<TCardLine *>() : QList<TCardLine *>())
+            lines << line->objectName() + QLatin1Char(' ') + QStringList{line->Col1(), line->Col2(), line->Col3()}.join('|');
     }
     return lines;
 }
 
-bool GameFixture::turnEnded() const
-{
-    return !main->CanScore() && main->RollsLeft() == 3 && !main->Dice[1]->isEnabled();
-}
-
-void GameFixture::open(const QString &file)
-{
-    fake.files.answers.enqueue(file);
-    main->LoadGame1->trigger();
-}
-
-void GameFixture::save(const QString &file)
-{
-    fake.files.answers.enqueue(file);
-    main->SaveGame1->trigger();
-}
-
 namespace files {
-
 QByteArray read(const QString &path)
 {
     QFile file(path);
@@ -186,9 +128,7 @@ QByteArray shortString(const QByteArray &text)
 
 QByteArray newOnePlayerGame()
 {
-    return QByteArray::fromHex("0201 08 08 0201") + shortString("1 Player")
-           + shortString("Regular Quindle") + shortString("Player 1's Turn")
-           + QByteArray::fromHex("0600").repeated(42);
+    return QByteArray::fromHex("0201 08 08 0201") + shortString("1 Player") + shortString("Regular Quindle")
+           + shortString("Player 1's Turn") + QByteArray::fromHex("0600").repeated(42);
 }
-
 } // namespace files

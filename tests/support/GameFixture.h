@@ -5,27 +5,30 @@
 // compact ways to put a game into a known state and look at it.
 
 #include "FakePlatform.h"
+// What the tests that play look at, so that each need not include it.
+#include "controls/Animate.h"
+#include "controls/QuindleDice.h"
+#include "game/main.h"
+#include "scoring/CardLine.h"
+#include "scoring/card.h"
 
-#include <QByteArray>
+#include <QAction>
+#include <QMdiArea>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QtTest>
 #include <memory>
-
-class TCardLine;
-class Tw_Card;
-class Tw_Quindle_Main;
 
 class GameFixture {
 public:
     // Without animation a roll lands at the release.
     explicit GameFixture(bool animation = false, bool soundDevice = true);
-    ~GameFixture();
     GameFixture(const GameFixture &) = delete;
     GameFixture &operator=(const GameFixture &) = delete;
 
-    void newGame(int players, bool triple = false, bool hard = false);
-    Tw_Card *card(int player) const;
-    TCardLine *row(int player, const QString &name) const;
+    void newGame(int players, bool triple = false, bool hard = false) { main->QuickStart(players, hard, triple); }
+    Tw_Card *card(int player) const { return main->card(player); }
+    TCardLine *row(int player, const QString &name) const { return card(player)->findChild<TCardLine *>(name); }
 
     // "44425": die i shows the i-th digit; "10010": die i held for a 1.
     void setDice(const QString &faces);
@@ -40,8 +43,8 @@ public:
     void rollByMouse();
     void stepCupToRest();
     // Clicks a row at x from its left edge, the middle of its height.
-    void clickRow(TCardLine *row, int x = 15);
-    void clickRow(int player, const QString &name, int x = 15);
+    void clickRow(TCardLine *row, int x = 15) { QTest::mouseClick(row, Qt::LeftButton, {}, QPoint(x, row->height() / 2)); }
+    void clickRow(int player, const QString &name, int x = 15) { clickRow(row(player, name), x); }
 
     // The 13 category cells of a column, upper then lower, separated by
     // spaces, "." for an empty cell: "1 2 3 4 5 6 . . 25 30 40 50 20".
@@ -53,17 +56,16 @@ public:
     // Everything a player could see of the game, one fact a line.
     QStringList describe() const;
     // The turn is over: nothing to score, three rolls, the dice released.
-    bool turnEnded() const;
+    bool turnEnded() const { return !main->CanScore() && main->RollsLeft() == 3 && !main->Dice[1]->isEnabled(); }
 
     // Open Game or Save Game with the dialog answering `file`.
-    void open(const QString &file);
-    void save(const QString &file);
+    void open(const QString &file) { fake.files.answers.enqueue(file), main->LoadGame1->trigger(); }
+    void save(const QString &file) { fake.files.answers.enqueue(file), main->SaveGame1->trigger(); }
     QString path(const QString &name) const { return m_dir.filePath(name); }
     QString folder() const { return m_dir.path(); }
 
     FakePlatform fake;
     std::unique_ptr<Tw_Quindle_Main> main;
-
 private:
     QTemporaryDir m_dir;
 };
