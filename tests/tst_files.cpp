@@ -13,6 +13,7 @@
 #include <functional>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 namespace {
 QByteArray hex(const char *text) { return QByteArray::fromHex(text); }
 // Triple (Easy), two players: player 1 has 30 in Sixes, column 2; player 2 rolled 12345 once, holds die 3.
@@ -263,6 +264,24 @@ private slots:
         withFullDisk([&] { error = platform::writeFileSafely(file, earlier, noNewFiles); });
         QVERIFY(error == platform::FileError::WriteFailed && files::read(file) == "an earlier game");
         QVERIFY(platform::writeFileSafely(file, earlier, noNewFiles) == platform::FileError::None && files::read(file) == earlier);
+    }
+    // Save over a writable file in a folder that takes no new file rewrites it in
+    // place. The superuser writes into any folder, so as root the folder is posed.
+    void aSaveIntoAReadOnlyFolderRewritesTheFile()
+    {
+        GameFixture game;
+        startRunningGame(game);
+        const QString file = game.path(QStringLiteral("game.vqd"));
+        QVERIFY(files::write(file, "an earlier game"));
+        const QFile::Permissions writable = QFile::permissions(game.folder());
+        QVERIFY(QFile::setPermissions(game.folder(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        const platform::FolderCheck previous = platform::setFolderCheck(
+            geteuid() == 0 ? platform::FolderCheck([](const QString &) { return false; }) : nullptr);
+        game.save(file);
+        platform::setFolderCheck(previous);
+        QFile::setPermissions(game.folder(), writable);
+        QCOMPARE(readSavedGame(files::read(file)).game.cards.value(0)[5][1], QStringLiteral("30"));
+        QCOMPARE(QDir(game.folder()).entryList(QDir::Files), QStringList{QStringLiteral("game.vqd")});
     }
 };
 

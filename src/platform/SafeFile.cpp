@@ -7,6 +7,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <utility>
 #include <unistd.h>
 
 namespace platform {
@@ -104,9 +105,19 @@ bool folderIsWritable(const QString &folder)
     return ::access(QFile::encodeName(folder).constData(), W_OK) == 0;
 }
 
-FileError writeFileSafely(const QString &path, const QByteArray &bytes,
-                          bool (*folderTakesNewFiles)(const QString &))
+namespace {
+FolderCheck folderCheckInUse = folderIsWritable;
+}
+
+FolderCheck setFolderCheck(FolderCheck check)
 {
+    return std::exchange(folderCheckInUse, check ? check : folderIsWritable);
+}
+
+FileError writeFileSafely(const QString &path, const QByteArray &bytes, FolderCheck folderTakesNewFiles)
+{
+    if (!folderTakesNewFiles)
+        folderTakesNewFiles = folderCheckInUse;
     const QByteArray name = QFile::encodeName(path);
     struct stat info {};
     const bool exists = ::stat(name.constData(), &info) == 0;

@@ -30,9 +30,14 @@ FileReading readRegularFile(const QString &path, qint64 limit);
 // leaves the earlier file whole; in a folder that cannot take a new file,
 // an existing writable file is rewritten in place, and put back as it was
 // if the write fails.
-// `folderTakesNewFiles` tells whether a folder can hold the temporary file.
+// `folderTakesNewFiles` tells whether a folder can hold the temporary file;
+// none means the check in use, which is folderIsWritable unless replaced.
+using FolderCheck = bool (*)(const QString &folder);
 bool folderIsWritable(const QString &folder);
-FileError writeFileSafely(const QString &path, const QByteArray &bytes,
-                          bool (*folderTakesNewFiles)(const QString &) = folderIsWritable);
+FileError writeFileSafely(const QString &path, const QByteArray &bytes, FolderCheck folderTakesNewFiles = nullptr);
+
+// Replaces the folder check in use and returns the one before. The superuser
+// can write into any folder, so a test poses as a user who cannot.
+FolderCheck setFolderCheck(FolderCheck check);
 
 } // namespace platform
