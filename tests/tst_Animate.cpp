@@ -11,10 +11,14 @@ class TestAnimate : public QObject {
 private slots:
     void init()
     {
-        m_window = std::make_unique<QWidget>(), m_anim = new TAnimated(m_window.get());
-        m_anim->setFrameCount(10), m_anim->setLoop(false), m_window->show();
+        m_window = std::make_unique<QWidget>();
+        m_anim = new TAnimated(m_window.get());
+        m_anim->setFrameCount(10);
+        m_anim->setLoop(false);
+        m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-        m_anim->installEventFilter(&m_counter), m_counter.paints = 0;
+        m_anim->installEventFilter(&m_counter);
+        m_counter.paints = 0;
         connect(m_anim, &TAnimated::changeFrame, this, [this](TAnimated *sender) {
             if (m_log << (sender == m_anim ? QString::number(sender->Frame()) : QStringLiteral("?")); m_onChange)
                 m_onChange();
@@ -23,7 +27,8 @@ private slots:
     void cleanup() { m_window.reset(), m_onChange = nullptr, m_log.clear(); }
     void writesAndRuns_data()
     {
-        QTest::addColumn<QString>("script"), QTest::addColumn<QString>("outcome"); // the log | the frame shown
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("outcome"); // the log | the frame shown
         QTest::newRow("backward from 0 wraps to 9 and stops on 0") << "reverse 1, play 1, run, ?" << "9 8 7 6 5 4 3 2 1 0 still | 0";
         QTest::newRow("with Loop on a run goes round and on") << "loop 1, play 1, run, ?" << "1 2 3 4 5 6 7 8 9 0 1 2 3 4 5 6 7 8 9 0 1 2 playing | 2";
         QTest::newRow("on a 20 ms step timer a run stops on 9 and drops the timer") << "interval 20, play 1, wait, ?" << "1 2 3 4 5 6 7 8 9 still | 9";
@@ -52,8 +57,10 @@ private slots:
                 m_log << (m_anim->Play() ? "playing" : "still") + QString(m_anim->hasStepTimer() ? "+timer" : "");
             else if (words[0] == "at") // a handler that makes one write from inside, at a given frame
                 m_onChange = [this, words, done = false]() mutable {
-                    if (!done && m_anim->Frame() == words[1].toInt())
-                        done = true, Writes[words[2]](m_anim, words[3].toInt());
+                    if (!done && m_anim->Frame() == words[1].toInt()) {
+                        done = true;
+                        Writes[words[2]](m_anim, words[3].toInt());
+                    }
                 };
             for (int steps = 0; words[0] == "run" && steps < 22 && m_anim->Play(); ++steps)
                 m_anim->step();
@@ -71,7 +78,8 @@ private slots:
             QPainter(&strip).fillRect(41 * i + i, 30, 1, 10, Qt::black);
         m_anim->resize(41, 12); // the control takes the strip's height, or 30 without one
         for (const bool empty : {false, true}) {
-            m_anim->setBitMap(empty ? QPixmap() : QPixmap::fromImage(strip)), m_anim->setFrame(empty ? 4 : 9);
+            m_anim->setBitMap(empty ? QPixmap() : QPixmap::fromImage(strip));
+            m_anim->setFrame(empty ? 4 : 9);
             QCOMPARE(m_window->grab(m_anim->geometry()).toImage().convertToFormat(QImage::Format_RGB32),
                      strip.copy(empty ? 0 : 369, 0, 41, empty ? 30 : 40));
         }

@@ -31,8 +31,12 @@ QString describe(const QImage &image)
         QRgb pen = qRgb(255, 255, 255);
         for (int y = qMax(rule, 1); y < image.height(); ++y)
             for (int x = 30 * column + (column > 0); x < 30 * column + 30; ++x)
-                if (const QRgb pixel = image.pixel(x, y); qGray(pixel) < 255)
-                    left = qMin(left, x), right = qMax(right, x), top = qMin(top, y), pen = qGray(pixel) < qGray(pen) ? pixel : pen;
+                if (const QRgb pixel = image.pixel(x, y); qGray(pixel) < 255) {
+                    left = qMin(left, x);
+                    right = qMax(right, x);
+                    top = qMin(top, y);
+                    pen = qGray(pixel) < qGray(pen) ? pixel : pen;
+                }
         const char *colour = qRed(pen) > 128 ? "red" : qBlue(pen) > 128 ? "blue" : "black";
         facts += right < 0 ? QStringLiteral(" | -") : QStringLiteral(" | %1 %2 %3").arg(colour).arg((left + right + 1) / 2).arg(top);
     }
@@ -45,7 +49,9 @@ private slots:
     void rowDrawsWhatItKeepsAtOnce_data()
     {
         // A total row keeps four characters, under a rule 3 high; the texts column by column; what is drawn and kept.
-        QTest::addColumn<bool>("total"), QTest::addColumn<QString>("texts"), QTest::addColumn<QString>("drawn");
+        QTest::addColumn<bool>("total");
+        QTest::addColumn<QString>("texts");
+        QTest::addColumn<QString>("drawn");
         QTest::newRow("a four-digit score keeps 123, blue and centred in the Double column") << false << "|1234|" << "rule 0 | 30 60 | - | blue 45 4 | - |123|";
         QTest::newRow("a total row keeps 1125 whole in black, a single 6 is red, under a rule of 3")
             << true << "1125||6" << "rule 3 | 30 60 | black 15 4 | - | red 75 4 1125||6";
@@ -56,9 +62,12 @@ private slots:
         QFETCH(QString, texts);
         const auto row = shownRow(new TCardLine);
         PaintCounter counter;
-        row->MaxLength = total ? 4 : 3, row->installEventFilter(&counter);
-        for (int c = 1; c <= 3; ++c)
-            row->setCol(c, QStringLiteral("999")), row->setCol(c, texts.section(QLatin1Char('|'), c - 1, c - 1));
+        row->MaxLength = total ? 4 : 3;
+        row->installEventFilter(&counter);
+        for (int c = 1; c <= 3; ++c) {
+            row->setCol(c, QStringLiteral("999"));
+            row->setCol(c, texts.section(QLatin1Char('|'), c - 1, c - 1));
+        }
         row->setTopLine(total ? 3 : 0);
         QCOMPARE(counter.paints, 7); // inside each setter, before any event is processed
         QTEST((describe(shown(row.get())) + QLatin1Char(' ') + QStringList{row->Col1(), row->Col2(), row->Col3()}.join('|')), "drawn");
@@ -71,7 +80,8 @@ private slots:
         connect(row.get(), &TCardLine::clicked, this, [&](TCardLine *sender) { seen << QStringLiteral("click%1").arg(sender->ClickColumn()); });
         for (const int x : {29, 30, 60, 61}) {
             const Qt::MouseButton button = x == 60 ? Qt::RightButton : Qt::LeftButton;
-            QTest::mousePress(row.get(), button, {}, QPoint(x, 8)), seen << QString::number(row->ClickColumn());
+            QTest::mousePress(row.get(), button, {}, QPoint(x, 8));
+            seen << QString::number(row->ClickColumn());
             QTest::mouseRelease(row.get(), button, {}, QPoint(x, x == 30 ? 40 : 8));
         }
         QCOMPARE(seen.join(QLatin1Char(' ')), QStringLiteral("1 click1 2 2 3 click3"));

@@ -33,8 +33,10 @@ QImage wizardPage(GameFixture &game, bool second)
 {
     Tw_New_Wizard wizard(game.main.get(), game.main.get());
     wizard.rb_three->setChecked(true);
-    if (second)
-        wizard.cb_nextClick(), wizard.rb_trip->setChecked(true);
+    if (second) {
+        wizard.cb_nextClick();
+        wizard.rb_trip->setChecked(true);
+    }
     return wizard.grab().toImage();
 }
 
@@ -47,7 +49,9 @@ QImage scorecard(GameFixture &game)
     const QImage first = game.card(1)->client()->grab().toImage(), second = game.card(2)->client()->grab().toImage();
     QImage both(first.width() + second.width(), first.height(), first.format());
     QPainter painter(&both);
-    painter.drawImage(0, 0, first), painter.drawImage(first.width(), 0, second), painter.end();
+    painter.drawImage(0, 0, first);
+    painter.drawImage(first.width(), 0, second);
+    painter.end();
     return both;
 }
 } // namespace

@@ -24,15 +24,19 @@ struct PopupLog {
     {
         QCoreApplication::processEvents(); // only the dismissal sends it away
         shown << QStringLiteral("%1|%2").arg(w->PopupOpen ? w->WrapWidth : -1).arg(w->HelpText);
-        picture = w->FormPaint(), beneath = w->beneath(), topLeft = w->pos();
+        picture = w->FormPaint();
+        beneath = w->beneath();
+        topLeft = w->pos();
         QTimer::singleShot(2000, w, [this, w] { stuck = true; w->hide(); });
         if (dismissal == "key")
             QTest::keyClick(w->windowHandle(), Qt::Key_A);
         else if (dismissal == "release")
             QTest::mouseClick(w->windowHandle(), Qt::RightButton, {}, QPoint(4, 4));
-        else if (dismissal == "activate") // another window of the program
-            other = std::make_unique<QWidget>(), other->show(), other->windowHandle()->requestActivate();
-        else
+        else if (dismissal == "activate") { // another window of the program
+            other = std::make_unique<QWidget>();
+            other->show();
+            other->windowHandle()->requestActivate();
+        } else
             leaveTheApplication();
     }
     QString dismissal = "key";
@@ -109,7 +113,9 @@ private slots:
     void helpModeShowsTheTextOfTheControlUnderThePointer_data()
     {
         // A script, the text of the one popup shown (or none), and whether help mode is still on at the end.
-        QTest::addColumn<QString>("script"), QTest::addColumn<QString>("text"), QTest::addColumn<bool>("helpMode");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("helpMode");
         QTest::newRow("Cancel, its popup gone at a key") << "F1 cb_close" << "Press this button to cancel the new game." << false;
         QTest::newRow("Next once a count is chosen, its popup gone at a release") << "rb_two ~release F1 cb_next"
             << "Press this button to go to the next step, or complete the new game specification." << false;
@@ -168,16 +174,19 @@ private slots:
     void textComesFromLinesOrTheResource()
     {
         FakePlatform fake;
-        fake.boxes.expect("'03x0' is not a valid integer value."), fake.boxes.expect("'032' is not a valid integer value.");
+        fake.boxes.expect("'03x0' is not a valid integer value.");
+        fake.boxes.expect("'032' is not a valid integer value.");
         QWidget form;
         auto *button = new QPushButton(QStringLiteral("Ask"), &form);
         auto *help = new StubHelp(&form);
-        help->MaxWidth = 150, help->Messages = true;
+        help->MaxWidth = 150;
+        help->Messages = true;
         PopupLog log(help);
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
         for (const int context : {1, 5, 6, 7, 8, 40001, 2}) { // then Lines, for any context
-            help->Lines = context == 2 ? QStringList{"One", "Two"} : QStringList(), button->setProperty("HelpContext", context);
+            help->Lines = context == 2 ? QStringList{"One", "Two"} : QStringList();
+            button->setProperty("HelpContext", context);
             QTest::keyClick(form.windowHandle(), Qt::Key_F1, Qt::ShiftModifier);
             QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, button->geometry().center());
             QCoreApplication::processEvents();

@@ -47,12 +47,16 @@ private slots:
                 die->setEnabled(change == "on");
             else if (change[0] == 'v' || change[0] == 'h')
                 change[0] == 'v' ? die->setValue(change.mid(1).toInt()) : die->setSelected(change.mid(1).toInt());
-            else if (change[0] == 'r')
-                rng::setSeed(change.mid(1).toUInt()), die->Roll();
+            else if (change[0] == 'r') {
+                rng::setSeed(change.mid(1).toUInt());
+                die->Roll();
+            }
             else
                 change == "D" ? QTest::mouseDClick(w, button, {}, middle) : QTest::mousePress(w, button, {}, middle);
-            if (QStringLiteral("LRMD").contains(change))
-                holds += QString::number(die->Selected()), QTest::mouseRelease(w, button, {}, middle);
+            if (QStringLiteral("LRMD").contains(change)) {
+                holds += QString::number(die->Selected());
+                QTest::mouseRelease(w, button, {}, middle);
+            }
         }
         const int value = die->Value(), held = die->Selected();
         const QString paints = holds.isEmpty() ? QString::number(counter.paints) : QStringLiteral("-");

@@ -33,7 +33,8 @@ private slots:
     void outputsAreKeptPerFormatAndDevice_data()
     {
         // A step: a device ("-" for none), a sound (1 is stereo, 99 none), to loop or not. "|": a play done.
-        QTest::addColumn<QString>("script"), QTest::addColumn<QString>("asked");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("asked");
         QTest::newRow("each format has an output, kept for its next sound, even on a system slow to start") << "S 2 loop, S 1, S 3, S 99"
             << "open S1 start S1 stop S1 open S2 start S2 stop S2 start S1 stop S1 close S1 close S2";
         QTest::newRow("a sound not in the program stops the one playing; losing the device closes its outputs")
@@ -44,15 +45,20 @@ private slots:
     void outputsAreKeptPerFormatAndDevice()
     {
         QFETCH(QString, script);
-        asked.clear(), gate.acquire(gate.available());
+        asked.clear();
+        gate.acquire(gate.available());
         auto player = std::make_unique<platform::SoundPlayer>(std::make_unique<FakeSystem>());
         for (const QString &step : script.split(QStringLiteral(", "))) {
             const QStringList words = step.split(QLatin1Char(' '));
-            device = words[0] == "-" ? QByteArray() : words[0].toLatin1(), player->play(words[1].toInt(), words.value(2) == "loop");
-            if (device != "S")
-                player->wait(), asked << QStringLiteral("|");
+            device = words[0] == "-" ? QByteArray() : words[0].toLatin1();
+            player->play(words[1].toInt(), words.value(2) == "loop");
+            if (device != "S") {
+                player->wait();
+                asked << QStringLiteral("|");
+            }
         }
-        gate.release(100), player.reset(); // the game's calls all returned at once: S may start now
+        gate.release(100);
+        player.reset(); // the game's calls all returned at once: S may start now
         QTEST(asked.join(' '), "asked");
     }
 };

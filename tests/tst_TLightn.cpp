@@ -13,7 +13,8 @@ namespace {
 struct Stage {
     explicit Stage(QSize size = {129, 128})
     {
-        parent.resize(300, 200), parent.setStyleSheet("background: #00ff00");
+        parent.resize(300, 200);
+        parent.setStyleSheet("background: #00ff00");
         paint(QRect(0, 0, 80, 200), "red");
         bolt = new TLightningBolt(&parent);
         bolt->setGeometry(QRect(QPoint(20, 1), size));
@@ -24,7 +25,9 @@ struct Stage {
     void paint(const QRect &area, const char *colour) { auto *w = new QWidget(&parent); w->setGeometry(area), w->setStyleSheet(QString("background: ") + colour); }
     void steps(int x, int y, int z, int n = 1)
     {
-        bolt->setRotatex(x), bolt->setRotatey(y), bolt->setRotatez(z);
+        bolt->setRotatex(x);
+        bolt->setRotatey(y);
+        bolt->setRotatez(z);
         for (int i = 0; i < n; ++i)
             bolt->RotateStep(bolt);
     }
@@ -90,7 +93,10 @@ private slots:
     void poseDecidesWhatIsFilledAndInWhichColour_data()
     {
         // A turn about x and y, shading or not: the first vertex of each polygon filled, in order; the colours seen and the shade level.
-        QTest::addColumn<QList<int>>("turn"), QTest::addColumn<bool>("shading"), QTest::addColumn<QString>("filled"), QTest::addColumn<QString>("colours");
+        QTest::addColumn<QList<int>>("turn");
+        QTest::addColumn<bool>("shading");
+        QTest::addColumn<QString>("filled");
+        QTest::addColumn<QString>("colours");
         // z of vertex 1 against 7 picks the ledges, against 12 the face; front
         // 0x00FFFF is yellow, back 0xFF0000 blue. Seen square on, sides are lines.
         QTest::newRow("unrotated") << QList<int>{0, 0} << false << "8 10 2 4 6 7 9 11 12" << "B 191";
@@ -107,7 +113,9 @@ private slots:
         QFETCH(bool, shading);
         QFETCH(QString, colours);
         Stage stage;
-        stage.bolt->Shading = shading, stage.bolt->BackFaceColor = 0xFF0000, stage.bolt->BackGroundColor = 0x000080;
+        stage.bolt->Shading = shading;
+        stage.bolt->BackFaceColor = 0xFF0000;
+        stage.bolt->BackGroundColor = 0x000080;
         stage.steps(turn[0], turn[1], 0);
         QStringList firsts;
         for (const bolt::Polygon &p : bolt::paintOrder(stage.bolt->vertices()))
@@ -122,11 +130,14 @@ private slots:
     {
         Stage stage;
         TLightningBolt &bolt = *stage.bolt;
-        bolt.Transparent = true, stage.steps(0, 0, 30, 3);
+        bolt.Transparent = true;
+        stage.steps(0, 0, 30, 3);
         const bolt::Points turned = bolt.points();
-        stage.parent.update(), QTest::qWait(20); // a repaint of the program's own keeps the pose
+        stage.parent.update();
+        QTest::qWait(20); // a repaint of the program's own keeps the pose
         QCOMPARE(bolt.points(), turned);
-        bolt.hide(), bolt.show();
+        bolt.hide();
+        bolt.show();
         QVERIFY(QTest::qWaitFor([&] { return bolt.vertices() == startPose(4); }));
         QImage expected(bolt.size(), QImage::Format_RGB32);
         expected.fill(Qt::green);
@@ -146,7 +157,8 @@ private slots:
         TLightningBolt &bolt = *stage.bolt;
         QList<QObject *> senders;
         bolt.OnTimer = [&](QObject *sender) { senders << sender; };
-        stage.steps(0, 0, 90), bolt.setRunning(true); // a step by hand, not running: no OnTimer
+        stage.steps(0, 0, 90);
+        bolt.setRunning(true); // a step by hand, not running: no OnTimer
         QCOMPARE(bolt.timer()->Interval(), quint16(15));
         QVERIFY(QTest::qWaitFor([&] { return senders.size() >= 3; }));
         QCOMPARE(senders.first(), &bolt);

@@ -58,12 +58,16 @@ private slots:
         for (const int pausedFor : {40, 120}) {
             Ticks ticks;
             TThreadedTimer timer;
-            timer.setInterval(100), timer.setEnabled(false), timer.setOnTimer(ticks.handler());
-            ticks.clock.restart(), timer.setEnabled(true);
+            timer.setInterval(100);
+            timer.setEnabled(false);
+            timer.setOnTimer(ticks.handler());
+            ticks.clock.restart();
+            timer.setEnabled(true);
             QTest::qWait(30);
             if (ticks.now() > 90)
                 QSKIP("the machine is too busy to pause inside the sleep");
-            timer.setEnabled(false), QTest::qWait(pausedFor);
+            timer.setEnabled(false);
+            QTest::qWait(pausedFor);
             const double expected = std::max(100.0, ticks.now());
             timer.setEnabled(true);
             QVERIFY(ticks.waitFor(1));
@@ -75,7 +79,9 @@ private slots:
     {
         // A write (none: the timer is destroyed), the pauses it makes (each withdraws the pending tick),
         // whether the ticks stop until the property is set back.
-        QTest::addColumn<QString>("write"), QTest::addColumn<int>("pauses"), QTest::addColumn<bool>("stops");
+        QTest::addColumn<QString>("write");
+        QTest::addColumn<int>("pauses");
+        QTest::addColumn<bool>("stops");
         QTest::newRow("Enabled true again") << "Enabled 1" << 0 << false;
         QTest::newRow("Interval 5 again") << "Interval 5" << 0 << false;
         QTest::newRow("ThreadPriority tpNormal again") << "ThreadPriority 3" << 0 << false;
@@ -94,7 +100,8 @@ private slots:
         QFETCH(bool, stops);
         Ticks ticks;
         auto timer = std::make_unique<TThreadedTimer>();
-        timer->setInterval(5), timer->setOnTimer(ticks.handler());
+        timer->setInterval(5);
+        timer->setOnTimer(ticks.handler());
         // No events processed: the worker hands a tick over and waits for it.
         while (timer->worker()->handOvers() == 0 && ticks.clock.elapsed() < 2000)
             QThread::usleep(200);

@@ -23,7 +23,8 @@ private slots:
     {
         // Outcome: the target's channels, sample format and rate (11025 unless given) = the file's channels
         // and bits: the samples for the target, in hex; "-" for a file rejected.
-        QTest::addColumn<QByteArray>("file"), QTest::addColumn<QString>("outcome");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("outcome");
         const QByteArray good = file(1, 8, "80ff0040"), data = chunk("data", "ab");
         QTest::newRow("8-bit mono played as it is keeps its bytes") << good << "1 u8 = 1 8: 80ff0040";
         QTest::newRow("a longer fmt chunk and a padded odd-sized chunk are passed over") << riff(fmt(1, 8, 1, "xx") + chunk("LIST", "abc") + data) << "1 u8 = 1 8: 6162";
@@ -50,7 +51,8 @@ private slots:
         const std::optional<wave::Wave> w = wave::parse(file);
         const QStringList wanted = outcome.section(QStringLiteral(" = "), 0, 0).split(QLatin1Char(' '));
         QAudioFormat target; // formats as Qt numbers them
-        target.setChannelCount(wanted[0].toInt()), target.setSampleRate(wanted.value(2, QStringLiteral("11025")).toInt());
+        target.setChannelCount(wanted[0].toInt());
+        target.setSampleRate(wanted.value(2, QStringLiteral("11025")).toInt());
         target.setSampleFormat(QAudioFormat::SampleFormat(QStringList{"u8", "s16", "s32", "f32"}.indexOf(wanted.value(1)) + 1));
         QCOMPARE(w ? QStringLiteral("%1 = %2 %3: %4").arg(wanted.join(' ')).arg(w->channels).arg(w->bitsPerSample)
                          .arg(QString::fromLatin1(wave::convert(*w, target).toHex())) : "-", outcome);

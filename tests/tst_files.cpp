@@ -29,7 +29,9 @@ void startRunningGame(GameFixture &game)
 QByteArray gameFile(bool triple, int atTurn, const QStringList &cards)
 {
     SavedGame game;
-    game.players = int(cards.size()), game.triple = triple, game.currentPlayer = atTurn;
+    game.players = int(cards.size());
+    game.triple = triple;
+    game.currentPlayer = atTurn;
     for (const QString &shape : cards) {
         const QStringList full = QStringLiteral("3 6 9 12 15 18 20 20 25 30 40 50 %1").arg(shape.section(' ', 1)).split(' ');
         SavedGame::Card card;
@@ -236,8 +238,10 @@ private slots:
         // The real message box shows a file name as it is, too.
         Qt::TextFormat format = Qt::RichText;
         QTimer::singleShot(0, [&format] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
-                format = box->textFormat(), box->accept();
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                format = box->textFormat();
+                box->accept();
+            }
         });
         platform::setServices({});
         platform::showError(QStringLiteral("'<i>it</i>' is not a valid Tolmar Quindle saved game"));

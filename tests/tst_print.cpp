@@ -14,8 +14,10 @@ double mismatch(const QImage &printed, const QImage &screen, const QImage &other
     int counted = 0, wrong = 0;
     for (int y = 0; y < screen.height(); ++y)
         for (int x = 0; x < screen.width(); ++x)
-            if (other.isNull() || std::abs(qGray(screen.pixel(x, y)) - qGray(other.pixel(x, y))) > 64)
-                ++counted, wrong += std::abs(qGray(shrunk.pixel(x, y)) - qGray(screen.pixel(x, y))) > 96;
+            if (other.isNull() || std::abs(qGray(screen.pixel(x, y)) - qGray(other.pixel(x, y))) > 64) {
+                ++counted;
+                wrong += std::abs(qGray(shrunk.pixel(x, y)) - qGray(screen.pixel(x, y))) > 96;
+            }
     return double(wrong) / counted;
 }
 } // namespace
@@ -38,7 +40,8 @@ private slots:
             const double screenDpi = dpi == 96 ? 96 : 115.2, scale = dpi / screenDpi;
             QImage page(screen.size() * scale, screen.format());
             page.fill(Qt::white);
-            page.setDotsPerMeterX(qRound(dpi / 0.0254)), page.setDotsPerMeterY(qRound(dpi / 0.0254));
+            page.setDotsPerMeterX(qRound(dpi / 0.0254));
+            page.setDotsPerMeterY(qRound(dpi / 0.0254));
             QVERIFY(printCard(page, *game.card(2)->client(), screenDpi));
             QVERIFY(mismatch(page, screen) < 0.02 && (scale > 1 || page == screen));
             const QTransform zoom = QTransform::fromScale(scale, scale);

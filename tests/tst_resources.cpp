@@ -25,13 +25,18 @@ int darkBlobs(const QImage &image, const QRect &area)
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x) {
             QList<QPoint> stack;
-            if (dark({x, y}))
-                ++blobs, stack.append({x, y}), seen.insert({x, y});
+            if (dark({x, y})) {
+                ++blobs;
+                stack.append({x, y});
+                seen.insert({x, y});
+            }
             while (!stack.isEmpty()) {
                 const QPoint p = stack.takeLast();
                 for (const QPoint q : {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)})
-                    if (dark(q))
-                        seen.insert(q), stack.append(q);
+                    if (dark(q)) {
+                        seen.insert(q);
+                        stack.append(q);
+                    }
             }
         }
     return blobs;
@@ -71,7 +76,9 @@ private slots:
     void pictures_data()
     {
         // Indexed, see-through corners, or plain.
-        QTest::addColumn<QString>("path"), QTest::addColumn<QSize>("size"), QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QString>("kind");
         const auto add = [](const QString &name, const QString &path, QSize size, const char *kind) { QTest::newRow(qPrintable(name)) << path << size << QString::fromLatin1(kind); };
         for (int id = 1001; id <= 1012; ++id)
             add(QStringLiteral("die %1").arg(id), res::bitmap(id), {45, 45}, "indexed");
@@ -160,7 +167,9 @@ private slots:
     }
     void sounds_data()
     {
-        QTest::addColumn<int>("id"), QTest::addColumn<int>("channels"), QTest::addColumn<double>("seconds");
+        QTest::addColumn<int>("id");
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<double>("seconds");
         QTest::newRow("start-up tune") << 1 << 2 << 4.60;
         QTest::newRow("rattle") << 2 << 1 << 1.39;
         QTest::newRow("landing") << 3 << 1 << 0.66;

@@ -107,8 +107,11 @@ private slots:
         table.newGame(1);
         if (main.Sound1->isChecked() != options.contains("sound"))
             main.Sound1Click();
-        if (earlier > 0)
-            table.press(), table.release(), table.runCup(earlier);
+        if (earlier > 0) {
+            table.press();
+            table.release();
+            table.runCup(earlier);
+        }
         // The recorder goes ahead of the window's handler, so it sees each frame before the handler moves on.
         QStringList frames;
         disconnect(main.a_roll, &TAnimated::changeFrame, &main, nullptr);

@@ -104,14 +104,18 @@ private slots:
         fake.screen.otherScreens = {QRect(1024, 0, 800, 600)};
         QVERIFY(writeFile(fake.settings.path(), "; kept\n[Other]\nMain Left=1\n[Quindle]\nMain Top = 10\nCard1 Left=100\nCard1 Top=110\n"));
         auto main = std::make_unique<Tw_Quindle_Main>();
-        main->show(), main->QuickStart(3, false, false);
+        main->show();
+        main->QuickStart(3, false, false);
         QCOMPARE(card(*main, 1)->pos(), QPoint(100, 110));
         for (int i = 1; i <= 3; ++i)
             card(*main, i)->move(10 * i, 20 * i);
         main->QuickStart(1, false, false); // the old cards write as they go; the new one goes where the start said
         QCOMPARE(card(*main, 1)->pos(), QPoint(100, 110));
-        card(*main, 1)->move(7, 8), main->Animation1->trigger();
-        main->move(1100, 40), main->resize(600, 480), main->EXit1->trigger();
+        card(*main, 1)->move(7, 8);
+        main->Animation1->trigger();
+        main->move(1100, 40);
+        main->resize(600, 480);
+        main->EXit1->trigger();
         QVERIFY(!main->isVisible());
         main.reset(); // the last card writes as it goes with the window
         QCOMPARE(readFile(fake.settings.path()), "; kept\n[Other]\nMain Left=1\n[Quindle]\nMain Top = 40\nCard1 Left=7\nCard1 Top=8\n"
@@ -129,10 +133,12 @@ private slots:
         const QString path = fake.settings.path() + "/Quindle.ini";
         QVERIFY(writeFile(fake.settings.path(), "[Quindle]\nSounds=0\n") && !platform::setSettingsFilePath(path).isEmpty());
         auto main = std::make_unique<Tw_Quindle_Main>();
-        main->show(), main->QuickStart(2, false, false);
+        main->show();
+        main->QuickStart(2, false, false);
         for (int box = 0; box < 3; ++box)
             fake.boxes.expect(QStringLiteral("Unable to write to %1.").arg(QDir::toNativeSeparators(path)));
-        main->QuickStart(1, false, false), main->close(); // the two old cards cannot write, nor can the window
+        main->QuickStart(1, false, false);
+        main->close(); // the two old cards cannot write, nor can the window
         QVERIFY(!main->isVisible());
         main.reset(); // the last card goes without a second report of the close
         QVERIFY(fake.boxes.pending().isEmpty());

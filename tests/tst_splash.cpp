@@ -32,7 +32,8 @@ private slots:
         QStringList seen;
         for (const auto &[about, sounds, device] : {std::tuple{false, "2", true}, {false, "0", true}, {false, "1", false}, {true, "1", true}}) {
             FakePlatform fake;
-            fake.screen.screenSize = QSize(800, 600), fake.sound.device = device;
+            fake.screen.screenSize = QSize(800, 600);
+            fake.sound.device = device;
             QFile file(fake.settings.path());
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray("[Quindle]\nSounds=") + sounds) && file.flush());
             const QPointer<Tw_splash> splash = stillSplash(about);

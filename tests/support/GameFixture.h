@@ -60,7 +60,8 @@ public:
 
     // Open Game or Save Game with the dialog answering `file`.
     void open(const QString &file) { fake.files.answers.enqueue(file), main->LoadGame1->trigger(); }
-    void save(const QString &file) { fake.files.answers.enqueue(file), main->SaveGame1->trigger(); }
+    void save(const QString &file) { fake.files.answers.enqueue(file);
+        main->SaveGame1->trigger(); }
     QString path(const QString &name) const { return m_dir.filePath(name); }
     QString folder() const { return m_dir.path(); }
 
