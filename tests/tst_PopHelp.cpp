@@ -100,7 +100,7 @@ struct StubHelp : TPopupHelp {
     using TPopupHelp::TPopupHelp;
     QByteArray helpResource(int id) const override
     {
-        const QMap<int, QByteArray> texts{{1, QByteArray("0100First line\r\nsecond line\r\n\0\0", 34)},
+        const QMap<int, QByteArray> texts{{1, QByteArray("0100First line\r\nsecond line\r\n") + QByteArray(2, '\0')},
                                           {6, "0320"}, {7, "03x0Broken"}, {8, "032"}, {40001, "0320Not from here"}};
         return texts.value(id);
     }
