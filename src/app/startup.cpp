@@ -48,9 +48,9 @@ void showSplash(int waitMs)
 
 std::unique_ptr<Tw_Quindle_Main> createMainWindow()
 {
+    Tw_Quindle_Main::SetAboutBox([](QWidget *mainWindow) { Tw_splash::showAbout(mainWindow); });
     // The dice roll as the window is created; the splash's emblem has seeded
     // the generator from the clock by then.
-    Tw_Quindle_Main::SetAboutBox([](QWidget *mainWindow) { Tw_splash::showAbout(mainWindow); });
     return std::make_unique<Tw_Quindle_Main>();
 }
 
