@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "controls/TLightn.h"
+#include "platform/Widgets.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -226,6 +227,6 @@ void TLightningBolt::mouseMoveEvent(QMouseEvent *event)
 void TLightningBolt::mouseReleaseEvent(QMouseEvent *event)
 {
     emit mouseReleased(this, event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (platform::endsClick(*this, *event))
         emit clicked(this);
 }

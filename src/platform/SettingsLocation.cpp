@@ -45,8 +45,11 @@ QString settingsFilePath()
 {
     if (!overridePath().isEmpty())
         return overridePath();
-    return settingsPathFor(QCoreApplication::applicationDirPath(),
-                           qEnvironmentVariable("XDG_CONFIG_HOME"), QDir::homePath());
+    // Decided once a run: every key of a run belongs in the same file, and the
+    // folder checks need not be made again at every read.
+    static const QString decided = settingsPathFor(QCoreApplication::applicationDirPath(),
+                                                   qEnvironmentVariable("XDG_CONFIG_HOME"), QDir::homePath());
+    return decided;
 }
 
 QString setSettingsFilePath(const QString &path)

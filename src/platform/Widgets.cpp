@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "platform/Widgets.h"
 #include "platform/Resources.h"
+#include "platform/Widgets.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -52,7 +52,7 @@ void TImage::mouseDoubleClickEvent(QMouseEvent *event)
 void TImage::mouseReleaseEvent(QMouseEvent *event)
 {
     emit mouseReleased(this, event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (platform::endsClick(*this, *event))
         emit clicked(this);
 }
 

@@ -10,6 +10,15 @@
 #include <QMouseEvent>
 #include <QWidget>
 
+// Whether a release ends a click: the left button let go over the widget that
+// was pressed, as the controls' OnClick counts one.
+namespace platform {
+inline bool endsClick(const QWidget &widget, const QMouseEvent &event)
+{
+    return event.button() == Qt::LeftButton && widget.rect().contains(event.position().toPoint());
+}
+} // namespace platform
+
 class TImage : public QWidget, public Drawable {
     Q_OBJECT
 public:

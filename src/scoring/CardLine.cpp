@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "scoring/CardLine.h"
 #include "platform/Resources.h"
+#include "platform/Widgets.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -90,7 +91,7 @@ void TCardLine::mousePressEvent(QMouseEvent *event)
 
 void TCardLine::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (platform::endsClick(*this, *event))
         emit clicked(this);
 }
 
