@@ -245,4 +245,16 @@ void dropShadow(QPainter &p, const QPainterPath &shape, QPointF offset,
     p.restore();
 }
 
+void paintGold(QPainter &p, const QPainterPath &placed, const GoldLook &look)
+{
+    dropShadow(p, placed, look.shadowOffset, look.shadow, 2);
+    const QRectF r = placed.boundingRect();
+    QLinearGradient g(r.topLeft(), r.bottomLeft());
+    const qreal at[4] = {0.0, 0.45, 0.55, 1.0};
+    for (int i = 0; i < 4; ++i)
+        g.setColorAt(at[i], look.stops[i]);
+    p.strokePath(placed, QPen(look.edge, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.fillPath(placed, g);
+}
+
 } // namespace art

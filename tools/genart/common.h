@@ -79,6 +79,15 @@ void shadowText(QPainter &p, const QRectF &r, int flags, const QString &text,
 // under whatever comes next. The painter must paint on a QImage.
 void dropShadow(QPainter &p, const QPainterPath &shape, QPointF offset,
                 const QColor &colour, int blur);
+// Gold lettering for a text path already in place: a soft shadow, a dark
+// edge, and a gradient from pale to deep gold down the letters.
+struct GoldLook {
+    QPointF shadowOffset;
+    QColor shadow;
+    QColor stops[4]; // at 0, 0.45, 0.55 and 1 of the letters' height
+    QColor edge;
+};
+void paintGold(QPainter &p, const QPainterPath &placed, const GoldLook &look);
 // Box blur, three passes, of a premultiplied ARGB image.
 QImage blurred(const QImage &image, int radius);
 

@@ -40,15 +40,9 @@ void goldText(QPainter &p, const QString &s, const QFont &font, qreal left, qrea
     QPainterPath path;
     path.addText(0, 0, font, s);
     path.translate(left - path.boundingRect().left(), baseline);
-    dropShadow(p, path, {2, 2.5}, QColor(0, 8, 40, 200), 2);
-    const QRectF r = path.boundingRect();
-    QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0.0, QColor(255, 250, 205));
-    g.setColorAt(0.45, QColor(255, 216, 84));
-    g.setColorAt(0.55, QColor(238, 172, 32));
-    g.setColorAt(1.0, QColor(184, 112, 12));
-    p.strokePath(path, QPen(QColor(70, 40, 0), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.fillPath(path, g);
+    paintGold(p, path, {{2, 2.5}, QColor(0, 8, 40, 200),
+                        {QColor(255, 250, 205), QColor(255, 216, 84), QColor(238, 172, 32), QColor(184, 112, 12)},
+                        QColor(70, 40, 0)});
 }
 
 void plainText(QPainter &p, const QString &s, const QFont &font, qreal left, qreal baseline,

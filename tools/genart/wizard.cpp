@@ -28,15 +28,9 @@ void goldText(QPainter &p, const QString &s, const QFont &font, qreal centreX, q
     path.addText(0, 0, font, s);
     const QRectF b = path.boundingRect();
     path.translate(std::round(centreX - b.width() / 2 - b.left()), baseline);
-    dropShadow(p, path, {1.5, 2}, QColor(0, 30, 0, 190), 2);
-    const QRectF r = path.boundingRect();
-    QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0.0, QColor(255, 250, 200));
-    g.setColorAt(0.45, QColor(255, 214, 80));
-    g.setColorAt(0.55, QColor(236, 170, 30));
-    g.setColorAt(1.0, QColor(180, 110, 10));
-    p.strokePath(path, QPen(QColor(90, 50, 0), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.fillPath(path, g);
+    paintGold(p, path, {{1.5, 2}, QColor(0, 30, 0, 190),
+                        {QColor(255, 250, 200), QColor(255, 214, 80), QColor(236, 170, 30), QColor(180, 110, 10)},
+                        QColor(90, 50, 0)});
 }
 
 void title()
