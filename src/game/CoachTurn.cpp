@@ -53,12 +53,12 @@ void quindleBonus(const State &state, const NextValue &next, OutcomeValues &out)
 
 } // namespace
 
-void finalThrows(const State &state, const NextValue &next, OutcomeValues &out)
+void finalThrows(const State &state, const NextValue &next, OutcomeValues &out, int rows)
 {
     out.fill(-std::numeric_limits<double>::infinity());
     for (int c = 1; c <= totals::Categories; ++c) {
         const Category category = Category(c);
-        if (state.has(category))
+        if (state.has(category) || !(rows & bitOf(category)))
             continue;
         if (isUpper(category))
             upperRow(state, category, next, out);

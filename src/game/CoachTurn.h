@@ -26,8 +26,10 @@ struct Turn {
     double start = 0; // before the first throw
 };
 
-// The points a row brings now plus all it leaves to come, for each outcome.
-void finalThrows(const State &state, const NextValue &next, OutcomeValues &out);
+// The points a row brings now plus all it leaves to come, for each outcome,
+// taking the best of the empty rows among `rows` (bits as in State::filled)
+// and of the Quindle bonus; minus infinity where there is no move.
+void finalThrows(const State &state, const NextValue &next, OutcomeValues &out, int rows = AllFilled);
 // The stages of a turn, from turn.throws[0] as filled in by the caller.
 void playTurn(Turn &turn);
 // The worth of a keep from the worth of the throws it can lead to.
