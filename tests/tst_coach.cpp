@@ -243,6 +243,14 @@ class TestCoach : public QObject {
 private slots:
     void everyMoveIsWorthWhatTheBruteForceFinds_data();
     void everyMoveIsWorthWhatTheBruteForceFinds();
+    void aTableOfPartOfTheGameIsTheSameForAnyNumberOfThreads_data();
+    void aTableOfPartOfTheGameIsTheSameForAnyNumberOfThreads();
+    void holdsMapBackToTheDicePositions_data();
+    void holdsMapBackToTheDicePositions();
+    void aCardColumnGivesItsState_data();
+    void aCardColumnGivesItsState();
+    void aTripleHintIsAnEstimateThatKeepsTheRules_data();
+    void aTripleHintIsAnEstimateThatKeepsTheRules();
 };
 
 void TestCoach::everyMoveIsWorthWhatTheBruteForceFinds_data()
@@ -289,6 +297,145 @@ void TestCoach::everyMoveIsWorthWhatTheBruteForceFinds()
     for (const coach::Alternative &a : advice.alternatives) {
         const double expected = bruteWorth(brute, cardOf(column), coach::pointsOn(column), values, rollsLeft, a);
         QVERIFY2(qAbs(a.expected - expected) < 1e-9, qPrintable(nameOf(a)));
+    }
+}
+
+void TestCoach::aTableOfPartOfTheGameIsTheSameForAnyNumberOfThreads_data()
+{
+    QTest::addColumn<QString>("card");
+    QTest::addColumn<bool>("bruteForce"); // too slow with more than two rows left
+    QTest::newRow("sixes and chance left, bonuses possible") << "1.2.3.4.5.-.7.8.9.10.11.50.-" << true;
+    QTest::newRow("aces and the Quindle row left") << "-.2.3.4.5.6.7.8.9.10.11.-.12" << true;
+    QTest::newRow("two bonuses still possible, twos and fours left") << "1.-.3.-.5.6.7.8.9.10.11.50.12+1" << true;
+    QTest::newRow("five rows left") << "1.2.-.4.5.-.7.-.9.-.11.-.12" << false;
+}
+
+// The table of the cards that have these rows filled, worked out by one
+// thread and by two, against the recursion and the brute force.
+void TestCoach::aTableOfPartOfTheGameIsTheSameForAnyNumberOfThreads()
+{
+    QFETCH(QString, card);
+    QFETCH(bool, bruteForce);
+    const totals::Column column = columnOf(card);
+    const coach::State state = coach::stateOf(column);
+    const auto one = coach::solve({1, state.filled, nullptr, nullptr});
+    std::atomic<int> percent{0};
+    const auto two = coach::solve({2, state.filled, nullptr, &percent});
+    QCOMPARE(percent.load(), 100);
+    QVERIFY(one->values() == two->values());
+    coach::RecursiveSolver solver;
+    Brute brute;
+    for (int upper : {0, 20, state.upper, 61, 63}) {
+        const coach::State s{state.filled, upper, state.bonusesLeft};
+        if (!coach::upperSumReachable(s.filled, upper))
+            continue;
+        QCOMPARE(one->value(s), solver.value(s));
+    }
+    if (bruteForce)
+        QVERIFY(qAbs(one->value(state) - brute.value(cardOf(column))) < 1e-9);
+}
+
+void TestCoach::holdsMapBackToTheDicePositions_data()
+{
+    QTest::addColumn<QString>("card");
+    QTest::addColumn<QString>("dice");
+    QTest::addColumn<QString>("heldNow");
+    QTest::addColumn<QString>("best");
+    QTest::addColumn<int>("holds");
+    const char *sixes = "1.2.3.4.5.-.7.8.9.10.11.0.12";
+    const char *large = "1.2.3.4.5.6.7.8.9.10.-.0.12";
+    QTest::newRow("only sixes left: the sixes wherever they lie") << sixes << "62656" << "-----" << "x-x-x" << 16;
+    QTest::newRow("five equal dice are six holds") << sixes << "66666" << "xx---" << "xxxxx" << 6;
+    QTest::newRow("a large straight wants one of the twos: the one held") << large << "12245" << "--x--" << "x-xxx" << 24;
+    QTest::newRow("with none held, the first of them") << large << "12245" << "-----" << "xx-xx" << 24;
+    QTest::newRow("the dice held now need not be worth holding") << large << "21425" << "x-x--" << "xxx-x" << 24;
+}
+
+void TestCoach::holdsMapBackToTheDicePositions()
+{
+    QFETCH(QString, card);
+    QFETCH(QString, dice);
+    QFETCH(QString, heldNow);
+    QFETCH(int, holds);
+    const totals::Column column = columnOf(card);
+    coach::RecursiveSolver solver;
+    const coach::Position position = coach::regularPosition(column, diceOf(dice), heldOf(heldNow), 2);
+    const coach::Advice advice = coach::adviseRegular(solver.next(), position);
+    auto isHold = [](const coach::Alternative &a) { return a.kind == coach::Alternative::Kind::Hold; };
+    const auto best = std::find_if(advice.alternatives.begin(), advice.alternatives.end(), isHold);
+    QTEST(nameOf(*best), "best");
+    QTEST(int(std::count_if(advice.alternatives.begin(), advice.alternatives.end(), isHold)), "holds");
+    // The same values held at other positions are worth the same.
+    Brute brute;
+    for (int mask = 0; mask < 32; ++mask) {
+        coach::Held held{};
+        for (int i = 0; i < 5; ++i)
+            held[i] = mask & (1 << i);
+        const double expected = coach::pointsOn(column) + brute.hold(cardOf(column), diceOf(dice), mask, 2);
+        QVERIFY(qAbs(advice.forHold(held).value() - expected) < 1e-9);
+    }
+}
+
+void TestCoach::aCardColumnGivesItsState_data()
+{
+    QTest::addColumn<QString>("card");
+    QTest::addColumn<int>("upper");
+    QTest::addColumn<int>("bonusesLeft");
+    QTest::addColumn<int>("points");
+    QTest::newRow("an empty card") << "-.-.-.-.-.-.-.-.-.-.-.-.-" << 0 << 0 << 0;
+    QTest::newRow("a 50 in the Quindle row leaves three bonuses") << "-.-.-.-.-.-.-.-.-.-.-.50.-" << 0 << 3 << 50;
+    QTest::newRow("one claimed leaves two") << "-.-.-.-.-.-.-.-.-.-.-.50.-+1" << 0 << 2 << 150;
+    QTest::newRow("a zero there leaves none") << "-.-.-.-.-.-.-.-.-.-.-.0.-" << 0 << 0 << 0;
+    QTest::newRow("the upper sum stops at 63, the bonus counts")
+        << "5.10.15.20.25.-.-.-.-.-.-.-.-" << 63 << 0 << 75 + 35;
+    QTest::newRow("62 brings no bonus") << "2.6.9.16.5.24.-.-.-.-.-.-.-" << 62 << 0 << 62;
+}
+
+void TestCoach::aCardColumnGivesItsState()
+{
+    QFETCH(QString, card);
+    const coach::State state = coach::stateOf(columnOf(card));
+    QTEST(state.upper, "upper");
+    QTEST(state.bonusesLeft, "bonusesLeft");
+    QTEST(coach::pointsOn(columnOf(card)), "points");
+}
+
+void TestCoach::aTripleHintIsAnEstimateThatKeepsTheRules_data()
+{
+    QTest::addColumn<bool>("hard");
+    QTest::addColumn<QString>("moves"); // every row and column offered for five fives
+    // Fives open in column 2 only; chance in columns 1 and 3; a 50 in every
+    // Quindle row, so a Regular card would offer the bonus.
+    QTest::newRow("Hard: chance only in its leftmost empty column") << true << "13/1 5/2";
+    QTest::newRow("Easy: chance in either empty column") << false << "13/1 13/3 5/2";
+}
+
+void TestCoach::aTripleHintIsAnEstimateThatKeepsTheRules()
+{
+    QFETCH(bool, hard);
+    coach::TriplePosition position;
+    position.hard = hard;
+    position.columns = {columnOf(QStringLiteral("1.2.3.4.5.6.7.8.9.10.11.50.-")),
+                        columnOf(QStringLiteral("1.2.3.4.-.6.7.8.9.10.11.50.12")),
+                        columnOf(QStringLiteral("1.2.3.4.5.6.7.8.9.10.11.50.-"))};
+    position.dice = diceOf(QStringLiteral("55555"));
+    position.rollsLeft = 0;
+    coach::RecursiveSolver solver;
+    const coach::Advice advice = coach::adviseTripleEstimate(solver.next(), position);
+    QVERIFY(advice.estimate);
+    QStringList moves;
+    for (const coach::Alternative &a : advice.alternatives)
+        moves << nameOf(a);
+    moves.sort();
+    QTEST(moves.join(QLatin1Char(' ')), "moves");
+    QVERIFY(!advice.forBonus());
+    // Chance in the Triple column instead of the Single one weighs the
+    // same gain over the column's worth twice more.
+    if (!hard) {
+        Card noBonus = cardOf(position.columns[0]);
+        noBonus.claimed = 3;
+        const double worth = Brute().value(noBonus);
+        QVERIFY(qAbs(*advice.forRow(Category::Chance, 3) - *advice.forRow(Category::Chance, 1) - 2 * (25 - worth)) < 1e-9);
     }
 }
 
