@@ -38,7 +38,6 @@ void TPreviewTip::showBeside(const QRect &row, const QRect &card, const QString 
     const QRect screenRect = shown ? shown->availableGeometry() : QRect();
     move(placeFor(row, card, size(), screenRect));
     show();
-    raise();
 }
 
 QPoint TPreviewTip::placeFor(const QRect &row, const QRect &card, const QSize &tip, const QRect &screen)
