@@ -46,5 +46,10 @@ QPoint TPreviewTip::placeFor(const QRect &row, const QRect &card, const QSize &t
     const int right = card.right() + 1 + Gap;
     if (!screen.isValid() || right + tip.width() <= screen.right() + 1)
         return {right, top};
-    return {qMax(screen.left(), card.left() - Gap - tip.width()), top};
+    const int left = card.left() - Gap - tip.width();
+    if (left >= screen.left())
+        return {left, top};
+    // No room beside the card: under the row, over the card while it shows.
+    const int x = qBound(screen.left(), row.left(), screen.right() + 1 - tip.width());
+    return {x, row.bottom() + 1 + Gap};
 }

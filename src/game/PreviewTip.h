@@ -14,7 +14,7 @@ public:
     // Shows `text` level with `row` beside `card` (both on the screen), or
     // hides the tip when there is nothing to tell.
     void showBeside(const QRect &row, const QRect &card, const QString &text);
-    // The place the tip takes beside the card, kept on `screen`: to the
-    // right of the card if it fits there, else to its left.
+    // The place the tip takes, kept on `screen`: to the right of the card if
+    // it fits there, else to its left, else under the row.
     static QPoint placeFor(const QRect &row, const QRect &card, const QSize &tip, const QRect &screen);
 };
