@@ -18,13 +18,18 @@ struct Keys : GameFixture {
         fake.boxes.allow(Zero, 0);
         fake.boxes.allow(QStringLiteral("Player 1, your game is over."));
         fake.boxes.allow(QStringLiteral("Player 1 wins the game!"));
+        main->findChild<TKeyPlay *>()->setReleaseDelay(0);
     }
     // Where the keyboard is: the card of the player at turn, or the window.
     QWidget *focus() const { return card(main->CurrentPlayer()) ? static_cast<QWidget *>(card(main->CurrentPlayer())) : main.get(); }
-    static void send(QWidget *to, QEvent::Type type, Qt::Key key, bool repeat = false)
+    // `time` 0 has no time stamp; a held key sends its repeats with one time each.
+    static void send(QWidget *to, QEvent::Type type, Qt::Key key, bool repeat = false, quint64 time = 0)
     {
         QKeyEvent event(type, key, Qt::NoModifier, key == Qt::Key_Space ? QStringLiteral(" ") : QString(), repeat);
+        event.setTimestamp(time);
         QApplication::sendEvent(to, &event);
+        if (type == QEvent::KeyRelease) // a released Space lets the cup go once no repeat follows
+            QCoreApplication::processEvents();
     }
     // "S" Space down and up, "1".."5" dice, "U" "D" "L" "R" arrows, "E" Enter.
     void type(const QString &keys, QWidget *to = nullptr)
@@ -107,18 +112,22 @@ private slots:
         const QString scored = QStringList{row->Col1(), row->Col2(), row->Col3()}.join('/');
         QTEST(scored, "scored");
     }
-    // Held Space repeats as release/press pairs marked as repeats: one press, one roll.
+    // Held Space repeats as release/press pairs, marked as repeats or sharing one time stamp:
+    // one press, one roll.
     void aHeldSpaceRollsOnce()
     {
         Keys game(true);
         game.newGame(1);
+        TKeyPlay *keys = game.main->findChild<TKeyPlay *>();
+        keys->setReleaseDelay(1000);
         QWidget *to = game.focus();
-        Keys::send(to, QEvent::KeyPress, Qt::Key_Space);
-        for (int n = 0; n < 3; ++n) {
-            Keys::send(to, QEvent::KeyRelease, Qt::Key_Space, true);
-            Keys::send(to, QEvent::KeyPress, Qt::Key_Space, true);
+        Keys::send(to, QEvent::KeyPress, Qt::Key_Space, false, 100);
+        for (int n = 1; n <= 4; ++n) {
+            Keys::send(to, QEvent::KeyRelease, Qt::Key_Space, n <= 2, 100 + 30 * n);
+            Keys::send(to, QEvent::KeyPress, Qt::Key_Space, n <= 2, 100 + 30 * n);
             game.main->a_roll->step();
         }
+        keys->setReleaseDelay(0);
         QVERIFY(game.main->a_roll->Play());
         QCOMPARE(game.main->RollsLeft(), 3);
         Keys::send(to, QEvent::KeyRelease, Qt::Key_Space);

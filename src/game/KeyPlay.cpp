@@ -19,6 +19,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 
 namespace {
 bool isCardKey(int key)
@@ -58,7 +59,24 @@ TKeyPlay::TKeyPlay(Tw_Quindle_Main *main)
     addRollItem();
     setToolTips();
     accessible::install();
+    m_spaceUp.setSingleShot(true);
+    m_spaceUp.setInterval(DefaultReleaseDelay);
+    connect(&m_spaceUp, &QTimer::timeout, this, &TKeyPlay::releaseSpace);
     qApp->installEventFilter(this);
+}
+
+void TKeyPlay::setReleaseDelay(int ms)
+{
+    m_spaceUp.setInterval(ms);
+}
+
+bool TKeyPlay::repeats(const QKeyEvent &event) const
+{
+    // Where the window system does not mark its repeats, a repeated press
+    // comes with the time of the release just before it.
+    return event.isAutoRepeat()
+           || (event.key() == m_lastRelease.key && event.timestamp() != 0
+               && event.timestamp() == m_lastRelease.time);
 }
 
 void TKeyPlay::addRollItem()
@@ -152,8 +170,15 @@ bool TKeyPlay::keyPress(QWidget *target, const QKeyEvent &event)
         return true;
     // A held key repeats: the cup is pressed once, a die flips once, and a
     // score is never taken twice; only the frame runs on.
-    if (event.isAutoRepeat() && !(key >= Qt::Key_Left && key <= Qt::Key_Down))
+    const bool repeated = repeats(event);
+    if (repeated && key == Qt::Key_Space)
+        m_spaceUp.stop(); // the key is still held: no release
+    if (repeated && !(key >= Qt::Key_Left && key <= Qt::Key_Down))
         return true;
+    if (m_spaceUp.isActive()) { // a release that was not a repeat after all
+        m_spaceUp.stop();
+        releaseSpace();
+    }
     platform::runHandler([&] {
         if (key == Qt::Key_Space && !m_main->rollPressed()) {
             m_tip->hide();
@@ -173,14 +198,24 @@ bool TKeyPlay::keyRelease(const QKeyEvent &event)
 {
     if (!isOurKey(event.key()))
         return false;
-    if (event.key() != Qt::Key_Space || event.isAutoRepeat() || !m_spaceDown)
+    if (event.isAutoRepeat())
         return true;
+    m_lastRelease = {event.key(), event.timestamp()};
+    // The cup is let go a moment later, once no repeated press has followed.
+    if (event.key() == Qt::Key_Space && m_spaceDown)
+        m_spaceUp.start();
+    return true;
+}
+
+void TKeyPlay::releaseSpace()
+{
+    if (!m_spaceDown)
+        return;
     m_spaceDown = false;
     // Only the press that Space made is released: a mouse or a dialog may
     // have ended it already.
     if (m_main->rollPressed())
         platform::runHandler([this] { m_main->releaseRoll(); });
-    return true;
 }
 
 void TKeyPlay::cardKey(Tw_Card *card, int key)

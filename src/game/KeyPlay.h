@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 
 class QHelpEvent;
 class QKeyEvent;
@@ -23,6 +24,9 @@ public:
     explicit TKeyPlay(Tw_Quindle_Main *main);
 
     TPreviewTip *tip() const { return m_tip; }
+    // How long a Space release waits for a repeated press, in milliseconds.
+    static constexpr int DefaultReleaseDelay = 25;
+    void setReleaseDelay(int ms);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -34,6 +38,8 @@ private:
     bool isOurs(QObject *watched) const;
     bool keyPress(QWidget *target, const QKeyEvent &event);
     bool keyRelease(const QKeyEvent &event);
+    bool repeats(const QKeyEvent &event) const;
+    void releaseSpace();
     void cardKey(Tw_Card *card, int key);
     void scoreAtFrame(Tw_Card *card);
     void showPreview(Tw_Card *card, const TCardLine *row, int column);
@@ -46,6 +52,11 @@ private:
     TPreviewTip *m_tip;
     // Space went down on our window, and the cup took that press.
     bool m_spaceDown = false;
+    QTimer m_spaceUp;
+    struct {
+        int key = 0;
+        quint64 time = 0;
+    } m_lastRelease;
     // The row the mouse rests on while its preview shows.
     QPointer<TCardLine> m_hovered;
 };
