@@ -113,6 +113,9 @@ bool TKeyPlay::isOurs(QObject *watched) const
         return false;
     if (QApplication::activePopupWidget() || QApplication::activeModalWidget())
         return false;
+    // A card being moved from its window menu takes the arrows for itself.
+    if (QWidget::keyboardGrabber() || QWidget::mouseGrabber())
+        return false;
     // Alt puts the menu bar in charge of the arrows.
     return !qobject_cast<const QMenuBar *>(widget);
 }
