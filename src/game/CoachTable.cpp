@@ -122,9 +122,7 @@ std::unique_ptr<Table> Table::fromValues(std::vector<double> values)
 {
     if (values.size() != size_t(Size))
         return nullptr;
-    auto table = std::make_unique<Table>();
-    table->m_values = std::move(values);
-    return table;
+    return std::unique_ptr<Table>(new Table(std::move(values)));
 }
 
 int Table::indexOf(const State &state)
