@@ -28,7 +28,8 @@ private slots:
         }
         QCOMPARE(lines.join(' '),
                  "&Game: New1|&New Game...|Ctrl+N|on LoadGame1|&Open Game|Ctrl+O|on - "
-                 "NewRegular1Player1|Quick Start &1 Player||on Quick2Player1|Quick Start &2 Player||on - "
+                 "NewRegular1Player1|Quick Start &1 Player||on Quick2Player1|Quick Start &2 Player||on "
+                 "Roll1|&Roll\tSpace||on - "
                  "SaveGame1|&Save Game|Ctrl+S|off PrintScorecard1|&Print Scorecard|Ctrl+P|off - EXit1|E&xit|Ctrl+Q|on "
                  "&Options: Undo1|&Undo|Ctrl+Z|off - N3|&Reverse Selection|Ctrl+R|on - Sound1|&Sound||on checked "
                  "Animation1|&Animation||on checked &Window: Cascade1|&Cascade|Shift+F5|on Tile1|&Tile|Shift+F4|on "

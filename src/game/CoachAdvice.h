@@ -4,10 +4,12 @@
 // with the expected final score of the card when the rest of the game is
 // played as well as possible, best first.
 //
-// Regular game: `adviseRegular(table, position)`, exact. Triple games:
-// `adviseTripleEstimate`, a rule of thumb built from the Regular values of
-// each column weighted by its factor; its figures are estimates and the
-// advice says so (`estimate`).
+// Regular game, exact:
+//     adviseRegular(provider.values(), regularPosition(column, dice, held, RollsLeft()))
+// with the TableProvider ready. Triple games: adviseTripleEstimate, a rule
+// of thumb built from the Regular values of each column weighted by its
+// factor; its figures are estimates and the advice says so (`estimate`).
+// Either costs one turn worked out: a few microseconds.
 
 #include "game/CoachTurn.h"
 #include "scoring/Totals.h"

@@ -92,8 +92,12 @@ struct Progress {
     void add(int states)
     {
         const int now = done.fetch_add(states) + states;
-        if (options.percent && total > 0)
-            options.percent->store(int(int64_t(now) * 100 / total));
+        if (!options.percent || total == 0)
+            return;
+        // Threads finish out of order; the figure shown never goes back.
+        const int percent = int(int64_t(now) * 100 / total);
+        int shown = options.percent->load();
+        while (shown < percent && !options.percent->compare_exchange_weak(shown, percent)) {}
     }
 };
 
@@ -122,9 +126,7 @@ std::unique_ptr<Table> Table::fromValues(std::vector<double> values)
 {
     if (values.size() != size_t(Size))
         return nullptr;
-    auto table = std::make_unique<Table>();
-    table->m_values = std::move(values);
-    return table;
+    return std::unique_ptr<Table>(new Table(std::move(values)));
 }
 
 int Table::indexOf(const State &state)

@@ -30,6 +30,7 @@ public:
     static int indexOf(const State &state);
 
 private:
+    explicit Table(std::vector<double> values) : m_values(std::move(values)) {}
     std::vector<double> m_values;
 };
 

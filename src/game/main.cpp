@@ -3,6 +3,7 @@
 #include "game/CoachHint.h"
 #include "controls/Animate.h"
 #include "controls/QuindleDice.h"
+#include "game/KeyPlay.h"
 #include "platform/Application.h"
 #include "platform/Cursors.h"
 #include "platform/Errors.h"
@@ -88,6 +89,7 @@ Tw_Quindle_Main::Tw_Quindle_Main(QWidget *parent)
         Sound1->setChecked(false);
         Sound1->setEnabled(false);
     }
+    new TKeyPlay(this);
 }
 
 Tw_Quindle_Main::~Tw_Quindle_Main()

@@ -63,6 +63,8 @@ public:
     bool NoGame() const { return m_noGame; }
     // Rolls the player at turn may still make, -1..3.
     int RollsLeft() const { return m_rollsLeft; }
+    // The cup is pressed and its release has not come yet.
+    bool rollPressed() const { return m_rollPressed; }
     bool SoundOn() const override;
     bool AnimationOn() const;
     QString statusText(int panel) const;
@@ -99,6 +101,7 @@ public:
     // Scoring rules on the dice of the tray: a score, 0 for an accepted
     // zero, -1 for a declined one.
     int ScoreRow(bool upper, int tag) override;
+    RowPreview PreviewRow(bool upper, int tag) const override;
     int ScoreFace(int face);
     int ScoreOfAKind(int n);
     int ScoreFullHouse();

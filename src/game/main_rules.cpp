@@ -33,6 +33,15 @@ int Tw_Quindle_Main::ScoreRow(bool upper, int tag)
     return category ? scoreCategory(*category) : -1;
 }
 
+RowPreview Tw_Quindle_Main::PreviewRow(bool upper, int tag) const
+{
+    const std::optional<Category> category = rules::categoryOf(upper, tag);
+    if (!category)
+        return {0, true};
+    const rules::Score score = rules::score(*category, diceValues());
+    return {score.points, score.asksForZero};
+}
+
 int Tw_Quindle_Main::ScoreFace(int face)
 {
     return ScoreRow(true, face);

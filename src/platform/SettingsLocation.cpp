@@ -57,4 +57,30 @@ QString setSettingsFilePath(const QString &path)
     return std::exchange(overridePath(), path);
 }
 
+namespace {
+QString &overrideCachePath()
+{
+    static QString path;
+    return path;
+}
+} // namespace
+
+QString coachCachePathFor(const QString &cacheHome, const QString &home)
+{
+    const QString cache = QDir::isAbsolutePath(cacheHome) ? cacheHome : QDir(home).filePath(QStringLiteral(".cache"));
+    return QDir(cache).filePath(QStringLiteral("tolmar-quindle/coach-table.bin"));
+}
+
+QString coachCacheFilePath()
+{
+    if (!overrideCachePath().isEmpty())
+        return overrideCachePath();
+    return coachCachePathFor(qEnvironmentVariable("XDG_CACHE_HOME"), QDir::homePath());
+}
+
+QString setCoachCacheFilePath(const QString &path)
+{
+    return std::exchange(overrideCachePath(), path);
+}
+
 } // namespace platform

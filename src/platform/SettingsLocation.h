@@ -21,4 +21,13 @@ QString settingsPathFor(const QString &programFolder, const QString &configHome,
 QString settingsFilePath();
 QString setSettingsFilePath(const QString &path);
 
+// The coach's table is kept in the user's cache folder: `cacheHome` is
+// $XDG_CACHE_HOME, which counts only as an absolute path; otherwise
+// `home` + "/.cache" is used.
+QString coachCachePathFor(const QString &cacheHome, const QString &home);
+// As for the settings file, a path set by a test wins; empty brings back
+// the normal choice.
+QString coachCacheFilePath();
+QString setCoachCacheFilePath(const QString &path);
+
 } // namespace platform

@@ -16,6 +16,11 @@ public:
         log << QStringLiteral("score %1%2").arg(upper ? "u" : "l").arg(tag);
         return score(upper, tag);
     }
+    RowPreview PreviewRow(bool upper, int tag) const override
+    {
+        const int points = score(upper, tag);
+        return {qMax(points, 0), points <= 0};
+    }
     bool SoundOn() const override { return soundOn; }
     bool PlaySound(int sound, bool) override { return log << QStringLiteral("sound %1").arg(sound), true; }
     void NextPlayer(int player) override { log << QStringLiteral("next %1").arg(player); }
