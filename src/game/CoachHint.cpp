@@ -4,6 +4,8 @@
 #include "controls/QuindleDice.h"
 #include "game/CoachProvider.h"
 #include "game/HintPanel.h"
+#include "scoring/CardFrame.h"
+#include "scoring/CardKeys.h"
 #include "game/main.h"
 #include "scoring/CardLine.h"
 #include "scoring/card.h"
@@ -19,14 +21,6 @@ namespace {
 constexpr int ProgressInterval = 250; // ms between progress figures
 constexpr int Gap = 6;                // between the box and the tray's corner
 constexpr int CellWidth = 30;         // a scorecard column
-
-QString categoryName(Category category)
-{
-    static const char *const names[] = {"Aces", "Twos", "Threes", "Fours", "Fives", "Sixes",
-                                        "3 of a kind", "4 of a kind", "Full House",
-                                        "Small Straight", "Large Straight", "Quindle", "Chance"};
-    return QLatin1String(names[int(category) - 1]);
-}
 
 QString columnName(int column)
 {
@@ -44,21 +38,23 @@ QString heldValues(const coach::Held &held, const rules::DiceValues &dice)
     return values.join(QLatin1Char(' '));
 }
 
-QString figure(double expected)
+// "247.3 expected": a Triple game's figures are only estimates.
+QString figure(double expected, bool triple)
 {
-    return QString::number(expected, 'f', 1);
+    return QString::number(expected, 'f', 1) + (triple ? QStringLiteral(" estimated") : QStringLiteral(" expected"));
 }
 
 // What the player is told to do.
-QString move(const Alternative &best, const coach::Advice &advice, bool triple)
+QString move(const Alternative &best, const coach::Advice &advice, const Tw_Card &card)
 {
+    const bool triple = card.TripleMode;
     switch (best.kind) {
     case Alternative::Kind::Roll:
         return QStringLiteral("roll the dice");
     case Alternative::Kind::Bonus:
         return QStringLiteral("claim the Quindle bonus (100)");
     case Alternative::Kind::Score: {
-        QString text = QStringLiteral("score %1 (%2)").arg(categoryName(best.category)).arg(best.points);
+        QString text = QStringLiteral("score %1 (%2)").arg(cardkeys::rowName(card, card.ScoreLines[size_t(best.category) - 1])).arg(best.points);
         return triple ? text + QStringLiteral(", %1 column").arg(columnName(best.column)) : text;
     }
     case Alternative::Kind::Hold:
@@ -177,8 +173,15 @@ bool CoachHint::position(coach::Advice &advice) const
     const int rollsLeft = qMax(0, m_main->RollsLeft());
     const coach::NextValue values = m_provider->values();
     if (!card->TripleMode) {
-        advice = coach::adviseRegular(
-            values, coach::regularPosition(card->cells(1), m_main->diceValues(), heldNow(m_main), rollsLeft));
+        coach::Position at = coach::regularPosition(card->cells(1), m_main->diceValues(), heldNow(m_main), rollsLeft);
+        // An upper bonus once given stays on the card, even when Undo took
+        // back the score that earned it: none is left to win, and the card's
+        // own total is what the player has.
+        if (card->UpperBonusGiven[1]) {
+            at.state.upper = coach::UpperCap;
+            at.points = card->l_grand->Col1().toInt();
+        }
+        advice = coach::adviseRegular(values, at);
         return false;
     }
     coach::TriplePosition at;
@@ -200,17 +203,18 @@ void CoachHint::showAdvice()
         m_panel->hide();
         return;
     }
-    const QString kind = triple ? QStringLiteral("estimated") : QStringLiteral("expected");
     QStringList lines{(triple ? QStringLiteral("Coach's estimate: ") : QStringLiteral("Coach: "))
-                          + move(*best, m_advice, triple),
-                      QStringLiteral("Best play: final score %1 %2").arg(figure(best->expected), kind)};
+                          + move(*best, m_advice, *m_main->card(m_main->CurrentPlayer())),
+                      QStringLiteral("Best play: final score %1").arg(figure(best->expected, triple))};
     const int rollsLeft = qMax(0, m_main->RollsLeft());
-    if (rollsLeft > 0 && rollsLeft < 3) {
+    if (const std::optional<QString> framed = framedMove(triple)) {
+        lines << *framed;
+    } else if (rollsLeft > 0 && rollsLeft < 3) {
         if (const std::optional<double> yours = m_advice.forHold(heldNow(m_main)))
-            lines << QStringLiteral("Rolling what you hold: %1 %2").arg(figure(*yours), kind);
+            lines << QStringLiteral("Rolling what you hold: %1").arg(figure(*yours, triple));
     } else if (m_advice.alternatives.size() > 1) {
         const Alternative &next = m_advice.alternatives[1];
-        lines << QStringLiteral("Next best, %1: %2 %3").arg(move(next, m_advice, triple), figure(next.expected), kind);
+        lines << QStringLiteral("Next best, %1: %2").arg(move(next, m_advice, *m_main->card(m_main->CurrentPlayer())), figure(next.expected, triple));
     }
     m_panel->setLines(lines);
     place();
@@ -218,6 +222,25 @@ void CoachHint::showAdvice()
         markDice(best->held);
     else if (best->kind != Alternative::Kind::Roll)
         markCell(best->category, best->column, best->kind == Alternative::Kind::Bonus);
+}
+
+std::optional<QString> CoachHint::framedMove(bool triple) const
+{
+    const Tw_Card *card = m_main->card(m_main->CurrentPlayer());
+    const TCardFrame *frame = TCardFrame::find(card);
+    if (!frame || !frame->isVisible() || !m_main->CanScore())
+        return std::nullopt;
+    const bool bonus = card->ScoreLines[size_t(frame->line())] == card->l_bonus;
+    for (const Alternative &alternative : m_advice.alternatives) {
+        const bool same = bonus ? alternative.kind == Alternative::Kind::Bonus
+                                : alternative.kind == Alternative::Kind::Score
+                                      && int(alternative.category) == frame->line() + 1
+                                      && alternative.column == frame->column();
+        if (same)
+            return QStringLiteral("Your row, %1: %2").arg(move(alternative, m_advice, *card),
+                                                           figure(alternative.expected, triple));
+    }
+    return std::nullopt;
 }
 
 void CoachHint::place()

@@ -51,6 +51,8 @@ private:
     void markDice(const coach::Held &held);
     void markCell(rules::Category category, int column, bool bonus);
     void place();
+    // The row under the keyboard's frame, as the move weighed against the best.
+    std::optional<QString> framedMove(bool triple) const;
     bool position(coach::Advice &advice) const;
 
     Tw_Quindle_Main *m_main;
