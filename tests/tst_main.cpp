@@ -31,7 +31,7 @@ private slots:
                  "NewRegular1Player1|Quick Start &1 Player||on Quick2Player1|Quick Start &2 Player||on "
                  "Roll1|&Roll\tSpace||on - "
                  "SaveGame1|&Save Game|Ctrl+S|off PrintScorecard1|&Print Scorecard|Ctrl+P|off - EXit1|E&xit|Ctrl+Q|on "
-                 "&Options: Undo1|&Undo|Ctrl+Z|off - N3|&Reverse Selection|Ctrl+R|on - Sound1|&Sound||on checked "
+                 "&Options: Undo1|&Undo|Ctrl+Z|off - N3|&Reverse Selection|Ctrl+R|on Hint1|&Hint|Ctrl+H|on - Sound1|&Sound||on checked "
                  "Animation1|&Animation||on checked &Window: Cascade1|&Cascade|Shift+F5|on Tile1|&Tile|Shift+F4|on "
                  "&Help: HowToPlay1|&How to Play|F1|on About1|&About||on");
     }

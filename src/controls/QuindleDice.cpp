@@ -38,12 +38,14 @@ void TQuindleDice::setValue(int value)
 {
     m_value = qBound(0, value, 6);
     repaint();
+    emit changed();
 }
 
 void TQuindleDice::setSelected(bool selected)
 {
     m_selected = selected;
     repaint();
+    emit changed();
 }
 
 void TQuindleDice::Roll()

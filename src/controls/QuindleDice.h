@@ -21,6 +21,10 @@ public:
     // The picture this die shows now.
     QImage face() const;
 
+signals:
+    // The face or the hold changed.
+    void changed();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;

@@ -14,9 +14,22 @@ std::unique_ptr<Table> solveOnEveryCore(const std::atomic<bool> &cancel, std::at
     options.percent = &percent;
     return solve(options);
 }
+
+TableProvider::Compute &defaultCompute()
+{
+    static TableProvider::Compute compute = solveOnEveryCore;
+    return compute;
+}
 } // namespace
 
-TableProvider::TableProvider(QObject *parent) : TableProvider(solveOnEveryCore, parent) {}
+TableProvider::TableProvider(QObject *parent) : TableProvider(Compute(), parent) {}
+
+TableProvider::Compute TableProvider::setDefaultCompute(Compute compute)
+{
+    Compute before = defaultCompute();
+    defaultCompute() = compute ? std::move(compute) : Compute(solveOnEveryCore);
+    return before;
+}
 
 TableProvider::TableProvider(Compute compute, QObject *parent) : QObject(parent), m_compute(std::move(compute)) {}
 
@@ -31,6 +44,8 @@ void TableProvider::request()
 {
     if (m_worker.joinable() || ready())
         return;
+    if (!m_compute)
+        m_compute = defaultCompute();
     m_worker = std::thread(&TableProvider::work, this, platform::coachCacheFilePath());
 }
 

@@ -24,10 +24,17 @@ public:
     // something quicker here. It returns nothing when cancelled.
     using Compute = std::function<std::unique_ptr<Table>(const std::atomic<bool> &cancel, std::atomic<int> &percent)>;
 
+    // Works the table out as setDefaultCompute says when first asked, on
+    // every core unless told otherwise.
     explicit TableProvider(QObject *parent = nullptr);
     explicit TableProvider(Compute compute, QObject *parent = nullptr);
     // Stops a computation under way and waits for its thread.
     ~TableProvider() override;
+
+    // What a provider made without a computation of its own uses from now on;
+    // tests that start games put something cheap here. Nothing brings back
+    // the solve on every core. Returns the one before.
+    static Compute setDefaultCompute(Compute compute);
 
     // The first call starts the work; later calls do nothing.
     void request();

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "game/KeyPlay.h"
+#include "game/CoachHint.h"
 #include "controls/Animate.h"
 #include "controls/QuindleDice.h"
 #include "game/Accessible.h"
@@ -249,6 +250,8 @@ void TKeyPlay::cardKey(Tw_Card *card, int key)
     }
     frame->showAt(line, column);
     showPreview(card, row, column);
+    // The framed row is the move the coach weighs against its own.
+    m_main->coachHint()->changed();
     QAccessibleEvent focus(const_cast<TCardLine *>(row), QAccessible::Focus);
     QAccessible::updateAccessibility(&focus);
 }

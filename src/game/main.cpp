@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "game/main.h"
+#include "game/CoachHint.h"
 #include "controls/Animate.h"
 #include "controls/QuindleDice.h"
 #include "game/KeyPlay.h"
@@ -82,6 +83,7 @@ Tw_Quindle_Main::Tw_Quindle_Main(QWidget *parent)
     createMenus();
     platform::registerScreenCursors();
     createTray();
+    m_coach = new CoachHint(this);
     readSettings();
     if (!platform::services().sound->hasDevice()) {
         Sound1->setChecked(false);
@@ -123,6 +125,7 @@ void Tw_Quindle_Main::createMenus()
     Undo1->setEnabled(false);
     Options1->addSeparator();
     N3 = addItem(Options1, "N3", QStringLiteral("&Reverse Selection"), QKeySequence(QStringLiteral("Ctrl+R")));
+    Hint1 = addItem(Options1, "Hint1", QStringLiteral("&Hint"), QKeySequence(QStringLiteral("Ctrl+H")));
     Options1->addSeparator();
     Sound1 = addItem(Options1, "Sound1", QStringLiteral("&Sound"));
     Animation1 = addItem(Options1, "Animation1", QStringLiteral("&Animation"));
@@ -151,6 +154,7 @@ void Tw_Quindle_Main::createMenus()
     bind(EXit1, this, &QWidget::close);
     bind(Undo1, this, &Tw_Quindle_Main::Undo1Click);
     bind(N3, this, &Tw_Quindle_Main::N3Click);
+    bind(Hint1, this, &Tw_Quindle_Main::Hint1Click);
     bind(Cascade1, this, &Tw_Quindle_Main::Cascade1Click);
     bind(Tile1, this, &Tw_Quindle_Main::Tile1Click);
     bind(HowToPlay1, this, &Tw_Quindle_Main::HowToPlay1Click);

@@ -21,6 +21,7 @@ class TCardLine;
 class TImage;
 class TQuindleDice;
 class TShape;
+class CoachHint;
 class Tw_Card;
 struct SavedGame;
 
@@ -52,7 +53,7 @@ public:
             *Quick2Player1 = nullptr, *SaveGame1 = nullptr, *PrintScorecard1 = nullptr,
             *EXit1 = nullptr, *Undo1 = nullptr, *N3 = nullptr, *Sound1 = nullptr,
             *Animation1 = nullptr, *Cascade1 = nullptr, *Tile1 = nullptr, *About1 = nullptr,
-            *HowToPlay1 = nullptr;
+            *HowToPlay1 = nullptr, *Hint1 = nullptr;
 
     // Game state, as the rest of the program may read it.
     Tw_Card *card(int player) const;
@@ -125,6 +126,8 @@ public:
     void Tile1Click();
     void About1Click();
     void HowToPlay1Click();
+    void Hint1Click();
+    CoachHint *coachHint() const { return m_coach; }
     void a_rollMouseDown(QWidget *sender, QMouseEvent *event);
     void a_rollMouseUp(QWidget *sender, QMouseEvent *event);
     void a_rollChangeFrame(TAnimated *sender);
@@ -176,6 +179,7 @@ private:
     std::array<int, 5> m_cardLeft{0, 5, 25, 45, 65};
     std::array<int, 5> m_cardTop{0, 5, 25, 45, 65};
     UndoRecord m_undo;
+    CoachHint *m_coach = nullptr;
 
     // The New Game dialog while it is open.
     QPointer<QWidget> m_wizard;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // How a game is set up, how the turn passes and how the game ends.
 #include "game/main.h"
+#include "game/CoachHint.h"
 #include "controls/QuindleDice.h"
 #include "game/Turns.h"
 #include "platform/Errors.h"
@@ -41,6 +42,7 @@ void Tw_Quindle_Main::NextPlayer(int player)
 void Tw_Quindle_Main::handTurnTo(int player, Tw_Card *from)
 {
     m_currentPlayer = player;
+    m_coach->turnPassed();
     setStatusText(2, turns::turnText(player));
     if (from)
         from->setEnabled(false);
@@ -55,6 +57,7 @@ void Tw_Quindle_Main::FinishGame()
     m_canScore = false;
     m_rollsLeft = -1;
     m_noGame = true;
+    m_coach->hide();
     SetDiceEnabled(false);
     // Every card is closed before any total is read, so that a total that
     // cannot be read still leaves the game over.
@@ -160,6 +163,7 @@ void Tw_Quindle_Main::StartGame(const GameSetup &setup)
     SetRollsLeft(3);
     SetDiceSelected(false);
     m_canScore = false;
+    m_coach->gameStarted();
 }
 
 void Tw_Quindle_Main::ClearCards()

@@ -66,6 +66,8 @@ public:
     // Recounts every column of cells written directly (an opened game) as
     // no news: no game-over box, no bonus sound, and the turn stays.
     void recountQuietly();
+    // The numbers in the category cells of a column, and its bonuses.
+    totals::Column cells(int column) const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -77,7 +79,6 @@ private:
     bool isUpper(const TCardLine *row) const;
     void writeScore(TCardLine *row, int column, int score);
     void scoreQuindle(int column);
-    totals::Column cells(int column) const;
     std::array<TCardLine *, 6> upperRows() const;
 
     CardHost *m_host;

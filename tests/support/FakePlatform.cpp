@@ -81,9 +81,17 @@ FakeSettingsFile::FakeSettingsFile()
             + QStringLiteral("/quindle-test-XXXXXX"))
 {
     m_previous = platform::setSettingsFilePath(path());
+    // A game started in a test must neither spend seconds on the coach's
+    // table nor touch the user's cache: the table never comes unless a test
+    // brings one.
+    m_previousCache = platform::setCoachCacheFilePath(m_dir.filePath(QStringLiteral("coach-table.bin")));
+    m_previousCompute = coach::TableProvider::setDefaultCompute(
+        [](const std::atomic<bool> &, std::atomic<int> &) { return std::unique_ptr<coach::Table>(); });
 }
 
 FakeSettingsFile::~FakeSettingsFile()
 {
     platform::setSettingsFilePath(m_previous);
+    platform::setCoachCacheFilePath(m_previousCache);
+    coach::TableProvider::setDefaultCompute(m_previousCompute);
 }

@@ -5,6 +5,7 @@
 // answered only when the test said it would come; any other box fails the
 // test, so no box can pass unnoticed and none waits for a person.
 
+#include "game/CoachProvider.h"
 #include "platform/Platform.h"
 
 #include <QList>
@@ -91,6 +92,8 @@ public:
 private:
     QTemporaryDir m_dir;
     QString m_previous;
+    QString m_previousCache;
+    coach::TableProvider::Compute m_previousCompute;
 };
 
 class FakePlatform {
