@@ -276,4 +276,7 @@ void CoachHint::markCell(Category category, int column, bool bonus)
     m_cellMark = new THintMark(card->client());
     const int left = CellWidth * (column - 1);
     m_cellMark->surround(row, QRect(left, 0, CellWidth + 1, row->height()));
+    // The keyboard's frame shows where the player is; it stays on top.
+    if (TCardFrame *frame = TCardFrame::find(card))
+        m_cellMark->stackUnder(frame);
 }

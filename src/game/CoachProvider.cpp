@@ -3,6 +3,7 @@
 
 #include "game/CoachCache.h"
 #include "platform/SettingsLocation.h"
+#include "platform/Threads.h"
 
 namespace coach {
 
@@ -60,6 +61,7 @@ NextValue TableProvider::values() const
 // the computation again, nothing more.
 void TableProvider::work(const QString &cachePath)
 {
+    platform::yieldToTheGame();
     std::unique_ptr<Table> table = readTableCache(cachePath);
     m_fromCache = table != nullptr;
     if (!table) {
