@@ -87,10 +87,10 @@ private slots:
 
         // Three sixes: the coach names the dice to hold and marks them, and
         // weighs the player's own hold against it as he changes it.
-        game.rollAs("61626");
+        game.rollAs("66126");
         const coach::Advice &advice = game.main->coachHint()->advice();
         QCOMPARE(hintLines(game).value(0), QStringLiteral("Coach: hold 6 6 6, roll the rest"));
-        QCOMPARE(markedDice(game), QStringLiteral("10101"));
+        QCOMPARE(markedDice(game), QStringLiteral("11001"));
         QCOMPARE(hintLines(game).value(2),
                  QStringLiteral("Rolling what you hold: %1 expected").arg(expected(*advice.forHold({}))));
         QTest::mouseClick(game.main->Dice[2], Qt::LeftButton, {}, QPoint(22, 22));
@@ -137,6 +137,26 @@ private slots:
         // The row under the keyboard's frame is the player's own move.
         QTest::keyClick(game.card(1), Qt::Key_Down);
         QVERIFY(hintLines(game).value(2).startsWith(QLatin1String("Your row, score Sixes (0): ")));
+    }
+
+    // Undo can take back the upper score that earned the bonus; the card
+    // keeps the bonus, so the coach counts it as won and none as to come.
+    void anUpperBonusKeptThroughAnUndoIsCountedOnce()
+    {
+        GameFixture game;
+        EndgameTable table(TwoRowsFilled);
+        table.release();
+        game.newGame(1);
+        game.prepareColumn(1, 1, QStringLiteral("3 6 9 12 15 18 15 20 25 30 40 50 ."));
+        game.card(1)->u_6->setCol1({});
+        game.card(1)->recountQuietly();
+        game.main->Hint1->trigger();
+        QTRY_COMPARE(hintLines(game).value(0), QStringLiteral("Coach: roll the dice"));
+        const double undone = game.main->coachHint()->advice().best()->expected;
+        // The same rows open, 30 more in the upper rows, the bonus won fairly.
+        game.prepareColumn(1, 1, QStringLiteral("5 10 15 20 25 . 15 20 25 30 40 50 ."));
+        game.main->Hint1->trigger();
+        QCOMPARE(game.main->coachHint()->advice().best()->expected - undone, 30.0);
     }
 
     void aTripleGameGetsAnEstimateInItsColumns()
