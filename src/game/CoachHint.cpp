@@ -141,7 +141,7 @@ QStringList CoachHint::lines() const
 void CoachHint::refresh()
 {
     clearMarks();
-    if (m_main->NoGame() || !m_main->card(m_main->CurrentPlayer())) {
+    if (m_main->NoGame() || !currentCard()) {
         hide();
         return;
     }
@@ -169,7 +169,7 @@ void CoachHint::showWaiting()
 
 bool CoachHint::position(coach::Advice &advice) const
 {
-    const Tw_Card *card = m_main->card(m_main->CurrentPlayer());
+    const Tw_Card *card = currentCard();
     const int rollsLeft = qMax(0, m_main->RollsLeft());
     const coach::NextValue values = m_provider->values();
     if (!card->TripleMode) {
@@ -198,13 +198,14 @@ bool CoachHint::position(coach::Advice &advice) const
 void CoachHint::showAdvice()
 {
     const bool triple = position(m_advice);
+    const Tw_Card &card = *currentCard();
     const Alternative *best = m_advice.best();
     if (!best) {
         m_panel->hide();
         return;
     }
     QStringList lines{(triple ? QStringLiteral("Coach's estimate: ") : QStringLiteral("Coach: "))
-                          + move(*best, m_advice, *m_main->card(m_main->CurrentPlayer())),
+                          + move(*best, m_advice, card),
                       QStringLiteral("Best play: final score %1").arg(figure(best->expected, triple))};
     const int rollsLeft = qMax(0, m_main->RollsLeft());
     if (const std::optional<QString> framed = framedMove(triple)) {
@@ -214,7 +215,7 @@ void CoachHint::showAdvice()
             lines << QStringLiteral("Rolling what you hold: %1").arg(figure(*yours, triple));
     } else if (m_advice.alternatives.size() > 1) {
         const Alternative &next = m_advice.alternatives[1];
-        lines << QStringLiteral("Next best, %1: %2").arg(move(next, m_advice, *m_main->card(m_main->CurrentPlayer())), figure(next.expected, triple));
+        lines << QStringLiteral("Next best, %1: %2").arg(move(next, m_advice, card), figure(next.expected, triple));
     }
     m_panel->setLines(lines);
     place();
@@ -226,7 +227,7 @@ void CoachHint::showAdvice()
 
 std::optional<QString> CoachHint::framedMove(bool triple) const
 {
-    const Tw_Card *card = m_main->card(m_main->CurrentPlayer());
+    const Tw_Card *card = currentCard();
     const TCardFrame *frame = TCardFrame::find(card);
     if (!frame || !frame->isVisible() || !m_main->CanScore())
         return std::nullopt;
@@ -241,6 +242,11 @@ std::optional<QString> CoachHint::framedMove(bool triple) const
                                                            figure(alternative.expected, triple));
     }
     return std::nullopt;
+}
+
+Tw_Card *CoachHint::currentCard() const
+{
+    return m_main->card(m_main->CurrentPlayer());
 }
 
 void CoachHint::place()
@@ -271,7 +277,7 @@ void CoachHint::markDice(const coach::Held &held)
 
 void CoachHint::markCell(Category category, int column, bool bonus)
 {
-    Tw_Card *card = m_main->card(m_main->CurrentPlayer());
+    Tw_Card *card = currentCard();
     const TCardLine *row = bonus ? card->l_bonus : card->ScoreLines[size_t(category) - 1];
     m_cellMark = new THintMark(card->client());
     const int left = CellWidth * (column - 1);

@@ -16,6 +16,7 @@
 
 class THintMark;
 class THintPanel;
+class Tw_Card;
 class Tw_Quindle_Main;
 namespace coach { class TableProvider; }
 
@@ -51,6 +52,7 @@ private:
     void markDice(const coach::Held &held);
     void markCell(rules::Category category, int column, bool bonus);
     void place();
+    Tw_Card *currentCard() const;
     // The row under the keyboard's frame, as the move weighed against the best.
     std::optional<QString> framedMove(bool triple) const;
     bool position(coach::Advice &advice) const;

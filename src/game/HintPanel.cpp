@@ -1,50 +1,27 @@
 // SPDX-License-Identifier: MIT
 #include "game/HintPanel.h"
-#include "platform/Resources.h"
+#include "game/PreviewTip.h"
 
-#include <QFontMetrics>
 #include <QPainter>
 
 namespace {
-constexpr int Margin = 4;
-// The pale yellow of the game's popup help, so the two kinds of advice look
-// alike; the text on it is black whatever the desktop's colours.
-const QColor BoxColour(255, 255, 232);
 const QColor MarkColour(230, 80, 0);
 } // namespace
 
 THintPanel::THintPanel(QWidget *parent)
-    : QWidget(parent)
+    : QLabel(parent)
 {
     setObjectName(QStringLiteral("HintPanel"));
+    styleAsNote(this);
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFont(res::uiFont());
     hide();
 }
 
 void THintPanel::setLines(const QStringList &lines)
 {
     m_lines = lines;
-    const QFontMetrics metrics(font());
-    int width = 0;
-    for (const QString &line : lines)
-        width = qMax(width, metrics.horizontalAdvance(line));
-    resize(width + 2 * Margin + 2, int(lines.size()) * metrics.height() + 2 * Margin + 2);
-    update();
-}
-
-void THintPanel::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    painter.fillRect(rect(), Qt::black);
-    painter.fillRect(rect().adjusted(1, 1, -1, -1), BoxColour);
-    painter.setPen(Qt::black);
-    const QFontMetrics metrics(font());
-    int y = 1 + Margin + metrics.ascent();
-    for (const QString &line : m_lines) {
-        painter.drawText(1 + Margin, y, line);
-        y += metrics.height();
-    }
+    setText(lines.join(QLatin1Char('\n')));
+    adjustSize();
 }
 
 THintMark::THintMark(QWidget *parent)

@@ -5,10 +5,12 @@
 // the game's own pictures only while a hint is shown, and never take a
 // click, so the game below plays exactly as without them.
 
+#include <QLabel>
 #include <QStringList>
-#include <QWidget>
 
-class THintPanel : public QWidget {
+// Looks like the note that previews a row's score, so the two kinds of
+// advice read alike.
+class THintPanel : public QLabel {
     Q_OBJECT
 public:
     explicit THintPanel(QWidget *parent);
@@ -16,9 +18,6 @@ public:
     QStringList lines() const { return m_lines; }
     // Sizes the box to the lines.
     void setLines(const QStringList &lines);
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
 
 private:
     QStringList m_lines;

@@ -9,20 +9,25 @@ namespace {
 constexpr int Gap = 4;
 }
 
+void styleAsNote(QLabel *label)
+{
+    label->setFont(res::uiFont());
+    label->setTextFormat(Qt::PlainText);
+    label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    label->setMargin(2);
+    label->setAutoFillBackground(true);
+    QPalette palette = platform::lightPalette();
+    palette.setColor(QPalette::Window, palette.color(QPalette::ToolTipBase));
+    palette.setColor(QPalette::WindowText, palette.color(QPalette::ToolTipText));
+    label->setPalette(palette);
+    label->setFocusPolicy(Qt::NoFocus);
+}
+
 TPreviewTip::TPreviewTip(QWidget *owner)
     : QLabel(owner, Qt::ToolTip | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("PreviewTip"));
-    setFont(res::uiFont());
-    setTextFormat(Qt::PlainText);
-    setFrameStyle(QFrame::Box | QFrame::Plain);
-    setMargin(2);
-    setAutoFillBackground(true);
-    QPalette palette = platform::lightPalette();
-    palette.setColor(QPalette::Window, palette.color(QPalette::ToolTipBase));
-    palette.setColor(QPalette::WindowText, palette.color(QPalette::ToolTipText));
-    setPalette(palette);
-    setFocusPolicy(Qt::NoFocus);
+    styleAsNote(this);
     setAttribute(Qt::WA_ShowWithoutActivating);
 }
 

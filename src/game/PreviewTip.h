@@ -6,6 +6,10 @@
 
 #include <QLabel>
 
+// Gives `label` the look of the game's notes: the game's font, plain text in
+// a thin box, the light palette's tooltip colours whatever the desktop's.
+void styleAsNote(QLabel *label);
+
 class TPreviewTip : public QLabel {
     Q_OBJECT
 public:
